@@ -1,0 +1,22 @@
+#include "table/credit_text.h"
+#include "table/poker.h"
+
+namespace velmora {
+
+// Moves the win into the credits and ends the hand.
+void Poker::Take_Click() {
+    if (Timers.Enabled(7)) Timer7_Timer();  // a pending carry-over is finished first
+    MousePointer = kHourglass;
+    DoubleB.Visible = false;
+    Score.Caption = WriteCredits(ReadCredits(Score.Caption) + WinAmount);
+    Small.Visible = false;
+    Big.Visible = false;
+    Take.Visible = false;
+    ClearPayHighlight();
+    Deal1.Visible = true;
+    DisplayOver();
+    SetFocus(ButtonName::Deal1);
+    MousePointer = kDefaultPointer;
+}
+
+}  // namespace velmora
