@@ -1,0 +1,129 @@
+// The contract of velmora-replay: its commands, its state and its answer to
+// bad input.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "replay_driver.h"
+
+namespace velmora::replay {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome Play(const std::string& script) {
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    const int status = RunScript(in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The state at start-up, exactly as the driver's documentation gives it.
+const char* const kStartUpState =
+    R"({"time":0,"rolls":0,"about":false,"pointer":0,"focus":"Deal1","Score":"00010",)"
+    R"("Panel":"Press Deal to Start the Game",)"
+    R"("buttons":{"Deal1":{"visible":true,"enabled":true},"Deal2":{"visible":false,"enabled":true},)"
+    R"("Cancel":{"visible":false,"enabled":true},"Take":{"visible":false,"enabled":true},)"
+    R"("DoubleB":{"visible":false,"enabled":true},"Big":{"visible":false,"enabled":true},)"
+    R"("Small":{"visible":false,"enabled":true},"About":{"visible":true,"enabled":true},)"
+    R"("Sortie":{"visible":true,"enabled":true}},)"
+    R"("Hold":[false,false,false,false,false],"Picture":[53,53,53,53,53],)"
+    R"("paytable":{"Royal":4210752,"SFlush":4210752,"Kind":4210752,"Full":4210752,"Flush":4210752,)"
+    R"("Straight":4210752,"Tree":4210752,"Two":4210752,"Jack":4210752},)"
+    R"("Timer":[{"enabled":false,"interval":250},{"enabled":false,"interval":250},)"
+    R"({"enabled":false,"interval":250},{"enabled":false,"interval":250},)"
+    R"({"enabled":false,"interval":250},{"enabled":false,"interval":250},)"
+    R"({"enabled":false,"interval":500}],)"
+    R"("Card":[0,0,0,0,0],"OldCard":[0,0,0,0,0],"WinAmount":0,"DoubleStep":0,"DoubleRoll":0,"HandPay":0})";
+
+TEST(ReplayProtocol, StartUpStateIsTheDocumentedOne) {
+    const Outcome run = Play("# nothing yet\n\n   \nstate\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, std::string(kStartUpState) + "\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(ReplayProtocol, ForcedValuesDealTheDocumentedCards) {
+    const Outcome run = Play(
+        "random 0.182692 0.298077 0.586538 0.875000 0.163462\n"
+        "click Deal1\nadvance 1250\nstate\n");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find(R"("Picture":[10,16,31,46,9])"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(R"("Card":[10,16,31,46,9])"), std::string::npos);
+    EXPECT_NE(run.out.find(R"("rolls":5)"), std::string::npos);
+    EXPECT_NE(run.out.find(R"("Deal2":{"visible":true,"enabled":true},"Cancel":{"visible":true)"), std::string::npos);
+}
+
+TEST(ReplayProtocol, BadInputStopsWithTheLineNumberAndStatusTwo) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"jump", "unknown command"},
+        {"click Picture1", "unknown control"},
+        {"click", "needs 1"},
+        {"click Deal1 Deal2", "too many"},
+        {"dblclick Deal1", "double-click"},
+        {"advance", "needs 1"},
+        {"advance -5", "malformed"},
+        {"advance 1.5", "malformed"},
+        {"advance 12ms", "malformed"},
+        {"advance 99999999999999999999999", "malformed"},
+        {"random", "at least one"},
+        {"random 1", "outside"},
+        {"random 1.0", "outside"},
+        {"random -0.1", "outside"},
+        {"random 0.5 abc", "malformed"},
+        {"random nan", "malformed"},
+        {"random inf", "malformed"},
+        {"random 0x0.8", "malformed"},
+        {"state now", "too many"},
+        {"press hard", "too many"},
+    };
+    for (const auto& [line, reason] : cases) {
+        const Outcome run = Play(std::string("state\n# a comment\n\n") + line + "\nstate\n");
+        EXPECT_EQ(run.status, 2) << line;
+        EXPECT_EQ(run.out, std::string(kStartUpState) + "\n") << line;  // only the state before it
+        EXPECT_NE(run.err.find("line 4"), std::string::npos) << line << ": " << run.err;
+        EXPECT_NE(run.err.find(reason), std::string::npos) << line << ": " << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+TEST(ReplayProtocol, ExitEndsTheScriptAtOnce) {
+    const Outcome run = Play("state\nclick Sortie\nstate\nthis is not a command\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, std::string(kStartUpState) + "\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(ReplayProtocol, WhileAboutIsOpenOnlyItsOkButtonTakesInput) {
+    const Outcome run = Play(
+        "click About\nclick Deal1\nclick Sortie\ndblclick Label1\nstate\n"
+        "press\nstate\nclick cmdOk\nclick Deal1\nstate\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::string whileOpen, afterPress, afterDeal;
+    std::getline(lines, whileOpen), std::getline(lines, afterPress), std::getline(lines, afterDeal);
+    EXPECT_NE(whileOpen.find(R"("about":true)"), std::string::npos);
+    EXPECT_NE(whileOpen.find(R"("Score":"00010")"), std::string::npos);
+    EXPECT_NE(afterPress.find(R"("about":false)"), std::string::npos);
+    EXPECT_NE(afterDeal.find(R"("Score":"00009")"), std::string::npos);
+}
+
+TEST(ReplayProtocol, HiddenAndDisabledButtonsIgnoreClicksAndPresses) {
+    const Outcome run = Play(
+        "click Take\nclick Deal2\nclick Big\nclick Cancel\nstate\n"
+        "click Deal1\nclick Deal1\npress\nstate\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::string untouched, dealing;
+    std::getline(lines, untouched), std::getline(lines, dealing);
+    EXPECT_EQ(untouched, kStartUpState);
+    EXPECT_NE(dealing.find(R"("Score":"00009")"), std::string::npos) << dealing;  // one deal, not three
+    EXPECT_NE(dealing.find(R"("rolls":0)"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmora::replay

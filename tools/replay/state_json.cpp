@@ -1,0 +1,148 @@
+#include <array>
+#include <sstream>
+#include <string_view>
+
+#include "replay_driver.h"
+
+namespace velmora::replay {
+namespace {
+
+const char* FocusName(ButtonName name) {
+    switch (name) {
+        case ButtonName::Deal1: return "Deal1";
+        case ButtonName::About: return "About";
+        case ButtonName::Sortie: return "Sortie";
+        case ButtonName::Small: return "Small";
+        case ButtonName::Big: return "Big";
+        case ButtonName::Take: return "Take";
+        case ButtonName::Deal2: return "Deal2";
+        case ButtonName::Cancel: return "Cancel";
+        case ButtonName::DoubleB: return "DoubleB";
+    }
+    return "";
+}
+
+class JsonWriter {
+public:
+    std::string Text() const { return out_.str(); }
+
+    void Key(std::string_view key) {
+        Separate();
+        String(key);
+        out_ << ':';
+        afterKey_ = true;
+    }
+    void Open(char bracket) {
+        Separate();
+        out_ << bracket;
+        first_ = true;
+    }
+    void Close(char bracket) {
+        out_ << bracket;
+        first_ = false;
+    }
+    void Value(bool b) { Separate(), out_ << (b ? "true" : "false"); }
+    void Value(long long n) { Separate(), out_ << n; }
+    void Value(std::string_view s) { Separate(), String(s); }
+
+private:
+    void Separate() {
+        if (afterKey_) afterKey_ = false;
+        else if (!first_) out_ << ',';
+        first_ = false;
+    }
+    void String(std::string_view s) {
+        out_ << '"';
+        for (const char c : s) {
+            if (c == '"' || c == '\\') out_ << '\\' << c;
+            else if (static_cast<unsigned char>(c) < 0x20) {
+                static constexpr char kHex[] = "0123456789abcdef";
+                out_ << "\\u00" << kHex[(c >> 4) & 0xF] << kHex[c & 0xF];
+            } else out_ << c;
+        }
+        out_ << '"';
+    }
+
+    std::ostringstream out_;
+    bool first_ = true;
+    bool afterKey_ = false;
+};
+
+template <class Numbers>
+void NumberArray(JsonWriter& json, std::string_view key, const Numbers& numbers) {
+    json.Key(key);
+    json.Open('[');
+    for (const auto n : numbers) json.Value(static_cast<long long>(n));
+    json.Close(']');
+}
+
+}  // namespace
+
+std::string StateJson(const Poker& form, long long rolls) {
+    JsonWriter json;
+    json.Open('{');
+    json.Key("time"), json.Value(static_cast<long long>(form.Timers.Now()));
+    json.Key("rolls"), json.Value(rolls);
+    json.Key("about"), json.Value(form.AboutOpen);
+    json.Key("pointer"), json.Value(static_cast<long long>(form.MousePointer));
+    json.Key("focus"), json.Value(std::string_view(FocusName(form.Focus)));
+    json.Key("Score"), json.Value(std::string_view(form.Score.Caption));
+    json.Key("Panel"), json.Value(std::string_view(form.Panel.Caption));
+
+    json.Key("buttons");
+    json.Open('{');
+    const std::array<std::pair<const char*, const Button*>, 9> buttons{{
+        {"Deal1", &form.Deal1}, {"Deal2", &form.Deal2}, {"Cancel", &form.Cancel},
+        {"Take", &form.Take}, {"DoubleB", &form.DoubleB}, {"Big", &form.Big},
+        {"Small", &form.Small}, {"About", &form.About}, {"Sortie", &form.Sortie},
+    }};
+    for (const auto& [name, button] : buttons) {
+        json.Key(name);
+        json.Open('{');
+        json.Key("visible"), json.Value(button->Visible);
+        json.Key("enabled"), json.Value(button->Enabled);
+        json.Close('}');
+    }
+    json.Close('}');
+
+    json.Key("Hold");
+    json.Open('[');
+    for (const Label& hold : form.Hold) json.Value(hold.Visible);
+    json.Close(']');
+
+    json.Key("Picture");
+    json.Open('[');
+    for (const CardControl& picture : form.Picture) json.Value(static_cast<long long>(picture.Frame));
+    json.Close(']');
+
+    json.Key("paytable");
+    json.Open('{');
+    const std::array<std::pair<const char*, const Label*>, 9> lines{{
+        {"Royal", &form.Royal}, {"SFlush", &form.SFlush}, {"Kind", &form.Kind},
+        {"Full", &form.Full}, {"Flush", &form.Flush}, {"Straight", &form.Straight},
+        {"Tree", &form.Tree}, {"Two", &form.Two}, {"Jack", &form.Jack},
+    }};
+    for (const auto& [name, label] : lines) json.Key(name), json.Value(static_cast<long long>(label->BackColor));
+    json.Close('}');
+
+    json.Key("Timer");
+    json.Open('[');
+    for (int timer = 1; timer <= Scheduler::kTimerCount; ++timer) {
+        json.Open('{');
+        json.Key("enabled"), json.Value(form.Timers.Enabled(timer));
+        json.Key("interval"), json.Value(static_cast<long long>(form.Timers.Interval(timer)));
+        json.Close('}');
+    }
+    json.Close(']');
+
+    NumberArray(json, "Card", form.Card);
+    NumberArray(json, "OldCard", form.OldCard);
+    json.Key("WinAmount"), json.Value(static_cast<long long>(form.WinAmount));
+    json.Key("DoubleStep"), json.Value(static_cast<long long>(form.DoubleStep));
+    json.Key("DoubleRoll"), json.Value(static_cast<long long>(form.DoubleRoll));
+    json.Key("HandPay"), json.Value(static_cast<long long>(form.HandPay));
+    json.Close('}');
+    return json.Text();
+}
+
+}  // namespace velmora::replay
