@@ -1,0 +1,73 @@
+#pragma once
+
+// The card picture file, "cartes.ccb"
+// ----------------------------------
+// One PNG image holding every card picture in a grid of 13 columns by 5 rows
+// of equal cells. Rows 1 to 4 are the suit blocks Clubs, Diamonds, Hearts and
+// Spades; in each, columns 1 to 13 hold Ace, 2 to 10, Jack, Queen, King.
+// Frame f (1..52) is therefore the cell at 0-based row (f-1)/13 and column
+// (f-1)%13, and a card code c (1..52) names block (c-1)/13+1 and rank
+// (c-1)%13+1 (1 Ace, 11 Jack, 12 Queen, 13 King). Frame 53, the card back,
+// is the first cell of row 5; the other twelve cells of row 5 are unused and
+// transparent.
+//
+// The file written by the build (tools/card_painter) has cells of 144 x 194
+// pixels, twice the 72 x 97 device-independent pixels a card covers on the
+// table, so the cards stay sharp at 200% scaling; outside each card's rounded
+// corners the pixels are transparent. The loader accepts any cell size from
+// 8 x 8 to 512 x 512 pixels, and files of at most 32 MiB.
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+
+namespace velmora::ui {
+
+class CardPictures {
+public:
+    static constexpr int kColumns = 13, kRows = 5, kFrames = 53;
+    static constexpr int kBackFrame = 53;
+
+    CardPictures() = default;
+
+    // True when no usable file was loaded.
+    bool IsEmpty() const { return sheet_.isNull(); }
+    // Frames 1..53; a null QImage when empty or out of range.
+    QImage Frame(int frame) const;
+    // Pixel size of one cell; invalid when empty.
+    QSize CellSize() const;
+
+private:
+    friend CardPictures DecodeCardPictures(const QByteArray& bytes);
+    explicit CardPictures(QImage sheet) : sheet_(std::move(sheet)) {}
+
+    QImage sheet_;  // 32 bits a pixel, with a usable grid; or null
+};
+
+// The largest picture file the game will read.
+inline constexpr qint64 kMaxCardPictureFileBytes = 32 * 1024 * 1024;
+
+// Decodes the contents of a picture file; anything that is not a PNG of a
+// usable grid gives an empty result. Never throws; the header is checked
+// before any pixel memory is set aside.
+CardPictures DecodeCardPictures(const QByteArray& bytes);
+
+// Reads one picture file: it must be a regular, readable file of at most
+// kMaxCardPictureFileBytes; otherwise, or when its contents do not decode,
+// the result is empty.
+CardPictures LoadCardPictures(const QString& path);
+
+// Where the game looks for the picture file `name`: the current folder, then
+// the executable's folder, then the installed data folder (the configured
+// one, and <executable folder>/../share/velmora for a relocated install).
+// Returns the first candidate that is an existing regular file, or "".
+QString FindCardPictureFile(const QString& name);
+
+// The same search over an explicit list of folders, in order.
+QString FindCardPictureFile(const QString& name, const QStringList& folders);
+
+}  // namespace velmora::ui
