@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "table/poker.h"
+#include "ui/card_picture_file.h"
+
+namespace velmora::ui {
+
+class AboutWindow;
+class CaptionView;
+class CardView;
+class ClickArea;
+class WordButton;
+
+// The table window. It owns the game's model, draws it and forwards every
+// click, double click, key press and timer tick to it; it keeps no game
+// state of its own. Real time drives the model's timers: one precise
+// single-shot timer is set to the next tick the model has due.
+class TableWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit TableWindow(RandomSource& random = ProcessRandom(), QWidget* parent = nullptr);
+    ~TableWindow() override;
+
+    const Poker& Model() const { return model_; }
+    // Milliseconds of real time since the window was made: the model's clock.
+    Millis Now() const { return clock_.elapsed(); }
+
+signals:
+    // After every event, once the widgets show the model again.
+    void synced();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Build();
+    void Deliver(const std::function<void(Poker&)>& event);
+    void Sync();
+    void SyncAbout();
+    void SyncPointer();
+    void Reschedule();
+    std::shared_ptr<const CardPictures> PicturesFor(const std::string& source);
+
+    Poker model_;
+    QElapsedTimer clock_;
+    QTimer ticker_;
+
+    std::map<std::string, std::shared_ptr<const CardPictures>> pictureSets_;
+    std::map<ButtonName, WordButton*> buttons_;
+    std::map<const Label*, CaptionView*> labels_;
+    Slots<CardView*> cards_{};
+    Slots<std::string> cardSources_{};
+    Slots<ClickArea*> clickAreas_{};
+    QPointer<AboutWindow> about_;
+    bool hourglassShown_ = false;
+    // The window opens with the focus where the model has it.
+    unsigned focusRequestsSeen_ = ~0u;
+};
+
+}  // namespace velmora::ui

@@ -1,0 +1,162 @@
+// The table window as the player sees it when it opens.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
+#include "ui/table_window.h"
+
+namespace velmora::ui {
+namespace {
+
+QRect FromTwips(int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
+
+QWidget* Child(const QWidget& window, const char* name) {
+    QWidget* child = window.findChild<QWidget*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+bool Near(QRgb pixel, QColor expected, int tolerance = 24) {
+    return std::abs(qRed(pixel) - expected.red()) <= tolerance && std::abs(qGreen(pixel) - expected.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - expected.blue()) <= tolerance;
+}
+
+double ShareOfPixels(const QImage& image, const QRect& area, QColor colour, int tolerance = 24) {
+    int hits = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) hits += Near(image.pixel(x, y), colour, tolerance);
+    return double(hits) / (area.width() * area.height());
+}
+
+TEST(TableWindow, IsAFixedBlackWindowOfItsDesignSize) {
+    TableWindow window;
+    EXPECT_EQ(window.windowTitle(), "Velmora");
+    EXPECT_EQ(window.size(), QSize(534, 335));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_FALSE(window.windowIcon().isNull());
+}
+
+TEST(TableWindow, EveryControlSitsWhereTheLayoutPutsIt) {
+    TableWindow window;
+    const std::pair<const char*, QRect> controls[] = {
+        {"Royal", FromTwips(180, 480, 2895, 255)},    {"SFlush", FromTwips(180, 780, 2895, 255)},
+        {"Kind", FromTwips(180, 1080, 2895, 255)},    {"Full", FromTwips(180, 1380, 2895, 255)},
+        {"Flush", FromTwips(3180, 480, 2895, 255)},   {"Straight", FromTwips(3180, 780, 2895, 255)},
+        {"Tree", FromTwips(3180, 1080, 2895, 255)},   {"Two", FromTwips(3180, 1380, 2895, 255)},
+        {"Jack", FromTwips(1680, 1680, 2895, 255)},
+        {"Hold1", FromTwips(165, 2340, 1095, 315)},   {"Hold5", FromTwips(4965, 2340, 1095, 315)},
+        {"Picture1", FromTwips(180, 2700, 1080, 1455)}, {"Picture3", FromTwips(2565, 2700, 1080, 1455)},
+        {"Label1", FromTwips(165, 2700, 1095, 1455)}, {"Label4", FromTwips(3765, 2700, 1095, 1455)},
+        {"Panel", FromTwips(0, 4560, 6195, 435)},     {"Score", FromTwips(6360, 420, 1575, 555)},
+        {"Cancel", FromTwips(6360, 1080, 1575, 555)}, {"Small", FromTwips(6360, 1080, 1575, 555)},
+        {"DoubleB", FromTwips(6360, 1740, 1575, 555)}, {"Big", FromTwips(6360, 1740, 1575, 555)},
+        {"Take", FromTwips(6360, 2400, 1575, 555)},   {"Deal1", FromTwips(6360, 3060, 1575, 555)},
+        {"Deal2", FromTwips(6360, 3060, 1575, 555)},  {"About", FromTwips(6360, 3720, 1575, 555)},
+        {"Sortie", FromTwips(6360, 4380, 1575, 555)},
+    };
+    for (const auto& [name, rect] : controls)
+        if (QWidget* child = Child(window, name)) {
+            EXPECT_EQ(child->geometry(), rect) << name;
+        }
+}
+
+TEST(TableWindow, OnlyDealAboutAndExitShowAndDealHasTheFocus) {
+    TableWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (const char* name : {"Deal1", "About", "Sortie"}) EXPECT_TRUE(Child(window, name)->isVisible()) << name;
+    for (const char* name : {"Deal2", "Cancel", "Take", "DoubleB", "Big", "Small", "Hold1", "Hold2", "Hold3", "Hold4", "Hold5"})
+        EXPECT_FALSE(Child(window, name)->isVisible()) << name;
+    EXPECT_EQ(window.focusWidget(), Child(window, "Deal1"));
+}
+
+TEST(TableWindow, TabGoesThroughTheButtonsInTheirOrder) {
+    TableWindow window;
+    std::vector<QString> order;
+    QWidget* widget = Child(window, "Deal1");
+    for (int i = 0; i < 9; ++i) {
+        order.push_back(widget->objectName());
+        do widget = widget->nextInFocusChain();
+        while (!qobject_cast<QAbstractButton*>(widget));
+    }
+    EXPECT_EQ(order, (std::vector<QString>{"Deal1", "About", "Sortie", "Small", "Big", "Take", "Deal2", "Cancel", "DoubleB"}));
+    EXPECT_EQ(Child(window, "Label1")->focusPolicy(), Qt::NoFocus);
+}
+
+TEST(TableWindow, PixelsShowTheDesignState) {
+    TableWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.size(), QSize(534, 335));
+
+    EXPECT_GT(ShareOfPixels(shot, QRect(0, 0, 400, 28), Qt::black, 0), 0.99);             // black table
+    EXPECT_GT(ShareOfPixels(shot, QRect(416, 250, 5, 80), QColor(0xC0, 0xC0, 0xC0), 0), 0.99);  // right panel
+    for (const char* line : {"Royal", "Flush", "Jack"}) {
+        const QRect area = Child(window, line)->geometry();
+        EXPECT_GT(ShareOfPixels(shot, area, QColor(0x40, 0x40, 0x40), 4), 0.5) << line;   // grey line
+        EXPECT_GT(ShareOfPixels(shot, area, QColor(0xFF, 0x80, 0x00), 40), 0.03) << line; // orange text
+    }
+    EXPECT_GT(ShareOfPixels(shot, Child(window, "Score")->geometry(), QColor(0x00, 0xC0, 0x00), 40), 0.1);
+    EXPECT_GT(ShareOfPixels(shot, Child(window, "Panel")->geometry(), QColor(0xFF, 0x80, 0x00), 40), 0.05);
+
+    // A card back in every slot: the same picture five times, and not a blank.
+    const QImage first = shot.copy(Child(window, "Picture1")->geometry());
+    EXPECT_LT(ShareOfPixels(first, first.rect(), Qt::black, 8), 0.2);
+    for (const char* slot : {"Picture2", "Picture3", "Picture4", "Picture5"})
+        EXPECT_EQ(shot.copy(Child(window, slot)->geometry()), first) << slot;
+}
+
+TEST(TableWindow, AboutIsModalAndLeavesTheTableAsItWas) {
+    TableWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // The table and the credits; the buttons are left out, since the click
+    // on About gives it the keyboard focus as any click on a button does.
+    const QRect table(0, 0, 534, 70);
+    const QRect cards(0, 70, 416, 265);
+    const QImage before = window.grab().toImage();
+
+    QTest::mouseClick(Child(window, "About"), Qt::LeftButton);
+    QWidget* about = QApplication::activeModalWidget();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->objectName(), "frmAbout");
+    EXPECT_EQ(about->size(), QSize(301, 289));
+    EXPECT_TRUE(window.Model().AboutOpen);
+
+    QTest::mouseClick(Child(window, "Deal1"), Qt::LeftButton);  // blocked while About is open
+    EXPECT_EQ(window.Model().Score.Caption, "00010");
+
+    QTest::mouseClick(about->findChild<QWidget*>("cmdOk"), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(window.Model().AboutOpen);
+    const QImage after = window.grab().toImage();
+    EXPECT_EQ(after.copy(table), before.copy(table));
+    EXPECT_EQ(after.copy(cards), before.copy(cards));
+
+    // The next About makes the window afresh, and Escape closes it too.
+    QTest::mouseClick(Child(window, "About"), Qt::LeftButton);
+    ASSERT_NE(QApplication::activeModalWidget(), nullptr);
+    QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_FALSE(window.Model().AboutOpen);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(TableWindow, ExitEndsTheGame) {
+    TableWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(Child(window, "Sortie"), Qt::LeftButton);
+    EXPECT_TRUE(window.Model().Ended);
+    EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace velmora::ui
