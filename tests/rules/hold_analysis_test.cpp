@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "hand_sweep.h"
+#include "table/poker.h"
+
+namespace velmora {
+namespace {
+
+using testing::Hand;
+using Holds = std::array<bool, 5>;
+
+// What a player would keep, worked out from the cards alone and without the
+// game's code: a made five-card hand whole; four or three of a kind; every
+// pair; nothing else.
+Holds KeepersOf(const Hand& hand) {
+    int rankCount[14] = {};
+    bool rankSeen[15] = {};
+    bool flush = true;
+    for (const int code : hand) {
+        const int rank = (code - 1) % 13 + 1;
+        ++rankCount[rank];
+        rankSeen[rank] = true;
+        flush = flush && (code - 1) / 13 == (hand[0] - 1) / 13;
+    }
+    rankSeen[14] = rankSeen[1];  // the Ace above the King
+    bool straight = false;
+    for (int low = 1; low <= 10; ++low) {
+        int run = 0;
+        while (run < 5 && rankSeen[low + run] && rankCount[(low + run - 1) % 13 + 1] == 1) ++run;
+        straight = straight || run == 5;
+    }
+    int most = 0, pairs = 0;
+    for (int rank = 1; rank <= 13; ++rank) {
+        most = std::max(most, rankCount[rank]);
+        pairs += rankCount[rank] == 2;
+    }
+
+    Holds keep{};
+    for (int i = 0; i < 5; ++i) {
+        const int count = rankCount[(hand[i] - 1) % 13 + 1];
+        if (flush || straight || (most == 3 && pairs == 1)) keep[i] = true;
+        else if (most >= 3) keep[i] = count == most;
+        else keep[i] = count == 2;
+    }
+    return keep;
+}
+
+Holds Analyse(Poker& form, const Hand& hand) {
+    for (int slot = 1; slot <= 5; ++slot) {
+        form.Card[slot] = static_cast<std::int16_t>(hand[slot - 1]);
+        form.Hold[slot].Visible = false;
+    }
+    form.ClearPayHighlight();
+    form.EvaluateHand();
+    form.PresetHolds();
+    Holds shown{};
+    for (int slot = 1; slot <= 5; ++slot) shown[slot - 1] = form.Hold[slot].Visible;
+    return shown;
+}
+
+std::string Describe(const Hand& hand, const Holds& holds) {
+    std::string text;
+    for (int i = 0; i < 5; ++i) text += std::to_string(hand[i]) + (holds[i] ? "* " : " ");
+    return text;
+}
+
+// Every hand, each dealt in the next of the 120 slot orders in turn, so that
+// every pattern of slots comes up: the markers shown are exactly the keepers,
+// whichever slots the cards lie in.
+TEST(HoldAnalysis, EveryHandKeepsExactlyItsMadeHandOrItsEqualRanks) {
+    Poker form;
+    long wrong = 0;
+    std::array<int, 5> order{0, 1, 2, 3, 4};
+    testing::ForEveryHand([&](const Hand& sorted) {
+        std::next_permutation(order.begin(), order.end());
+        const Hand hand{sorted[order[0]], sorted[order[1]], sorted[order[2]], sorted[order[3]], sorted[order[4]]};
+        const Holds expected = KeepersOf(hand);
+        const Holds shown = Analyse(form, hand);
+        if (shown != expected && ++wrong <= 5)
+            ADD_FAILURE() << "shown " << Describe(hand, shown) << " expected " << Describe(hand, expected);
+    });
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST(HoldAnalysis, DealtHandsAndTheirMarkers) {
+    const std::pair<Hand, Holds> cases[] = {
+        {{10, 11, 12, 13, 1}, {1, 1, 1, 1, 1}},   // Royal Flush
+        {{1, 2, 3, 4, 5}, {1, 1, 1, 1, 1}},       // Straight Flush, Ace low
+        {{1, 14, 13, 27, 40}, {1, 1, 0, 1, 1}},   // four Aces around a King
+        {{1, 14, 27, 13, 26}, {1, 1, 1, 1, 1}},   // Full House
+        {{2, 5, 7, 9, 12}, {1, 1, 1, 1, 1}},      // Flush
+        {{10, 11, 12, 13, 14}, {1, 1, 1, 1, 1}},  // Straight across two blocks
+        {{3, 7, 9, 20, 33}, {0, 1, 0, 1, 1}},     // three Sevens
+        {{1, 5, 14, 12, 25}, {1, 0, 1, 1, 1}},    // Aces and Queens
+        {{11, 3, 7, 24, 40}, {1, 0, 0, 1, 0}},    // Jacks
+        {{1, 2, 17, 33, 41}, {0, 1, 0, 0, 1}},    // Twos, which pay nothing, are kept too
+        {{1, 16, 31, 46, 9}, {0, 0, 0, 0, 0}},    // nothing
+        {{2, 3, 4, 5, 20}, {0, 0, 0, 0, 0}},      // four to a straight flush: not kept
+        {{1, 27, 2, 28, 52}, {1, 1, 1, 1, 0}},    // two pairs, the King alone
+    };
+    Poker form;
+    for (const auto& [hand, markers] : cases)
+        EXPECT_EQ(Analyse(form, hand), markers) << Describe(hand, markers);
+}
+
+// The five-card hands come from the pay-table marking, the rest from the
+// cards; the marking of the other four lines is never read.
+TEST(HoldAnalysis, ReadsTheMarkingOfMadeHandsOnly) {
+    const Hand nothing{1, 16, 31, 46, 9};
+    const struct { Label Poker::*line; bool allShown; } cases[] = {
+        {&Poker::Royal, true}, {&Poker::SFlush, true}, {&Poker::Full, true}, {&Poker::Flush, true},
+        {&Poker::Straight, true}, {&Poker::Kind, false}, {&Poker::Tree, false}, {&Poker::Two, false},
+        {&Poker::Jack, false},
+    };
+    for (const auto& c : cases) {
+        Poker form;
+        for (int slot = 1; slot <= 5; ++slot) form.Card[slot] = static_cast<std::int16_t>(nothing[slot - 1]);
+        (form.*c.line).BackColor = 0x0000C000;
+        form.PresetHolds();
+        for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(form.Hold[slot].Visible, c.allShown) << slot;
+    }
+}
+
+TEST(HoldAnalysis, NeverHidesAMarker) {
+    Poker form;
+    form.Hold[3].Visible = true;
+    const Hand pairOfTwos{1, 2, 17, 33, 41};
+    for (int slot = 1; slot <= 5; ++slot) form.Card[slot] = static_cast<std::int16_t>(pairOfTwos[slot - 1]);
+    form.EvaluateHand();
+    form.PresetHolds();
+    EXPECT_EQ((Holds{form.Hold[1].Visible, form.Hold[2].Visible, form.Hold[3].Visible, form.Hold[4].Visible,
+                     form.Hold[5].Visible}),
+              (Holds{0, 1, 1, 0, 1}));
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "table/poker.h"
+
+namespace velmora {
+namespace {
+
+// The value that makes a roll give `code`.
+float RollFor(int code) { return (code - 0.5f) / 52; }
+
+struct Scripted {
+    ClockSeededGenerator fallback{99, [] { return std::uint64_t{7}; }};
+    ScriptedRandom random{fallback};
+    Poker form{random};
+};
+
+TEST(CardDrawing, TheFirstDealAcceptsAnyFirstRollAndOnlyAvoidsItsOwnCards) {
+    Scripted t;
+    for (const int code : {52, 52, 7, 52, 7, 3, 3, 30, 30, 1}) t.random.Queue(RollFor(code));
+    for (int slot = 1; slot <= 5; ++slot) t.form.DrawCard(slot);
+    EXPECT_EQ(std::vector<int>(t.form.Card.begin(), t.form.Card.end()), (std::vector<int>{52, 7, 3, 30, 1}));
+    EXPECT_EQ(t.random.Rolls(), 10);
+    EXPECT_EQ(t.random.Reseeds(), 10);  // a re-seed before every single roll
+}
+
+// For each slot: every value of its exclusion set is refused in turn, then a
+// value outside it is taken; the old cards of later slots are not looked at.
+TEST(CardDrawing, EachSlotAvoidsExactlyItsExclusionSet) {
+    for (int slot = 1; slot <= 5; ++slot) {
+        Scripted t;
+        for (int s = 1; s <= 5; ++s) {
+            t.form.Card[s] = static_cast<std::int16_t>(10 + s);     // 11..15 on the table
+            t.form.OldCard[s] = static_cast<std::int16_t>(20 + s);  // 21..25 before
+        }
+        std::vector<int> excluded;
+        for (int s = 1; s <= 5; ++s) {
+            excluded.push_back(s == slot ? 20 + s : 10 + s);  // the others' cards, and its own card, soon old
+            if (s < slot) excluded.push_back(20 + s);          // the old cards of earlier slots
+        }
+        for (const int code : excluded) t.random.Queue(RollFor(code));
+        const int laterOld = slot < 5 ? 20 + slot + 1 : 40;  // allowed: not in the set
+        t.random.Queue(RollFor(laterOld));
+        t.form.OldCard[slot] = 99;  // overwritten by the slot's own card first
+        t.form.Card[slot] = static_cast<std::int16_t>(20 + slot);
+        t.form.DrawCard(slot);
+        EXPECT_EQ(t.form.Card[slot], laterOld) << "slot " << slot;
+        EXPECT_EQ(t.form.OldCard[slot], 20 + slot) << "slot " << slot;
+        EXPECT_EQ(t.random.Rolls(), static_cast<long long>(excluded.size()) + 1) << "slot " << slot;
+        EXPECT_EQ(t.random.Reseeds(), t.random.Rolls());
+    }
+}
+
+TEST(CardDrawing, ARankLeftInAnOldCardExcludesTheCodeOfThatNumber) {
+    Scripted t;
+    t.form.OldCard[1] = 12;  // a Queen's rank, left by the double-up
+    t.random.Queue(RollFor(12));
+    t.random.Queue(RollFor(25));
+    t.form.DrawCard(2);
+    EXPECT_EQ(t.form.Card[2], 25);
+    EXPECT_EQ(t.random.Rolls(), 2);
+}
+
+TEST(CardDrawing, TheLargestRollGivesTheKingOfTheLastBlock) {
+    Scripted t;
+    t.random.Queue(std::nextafter(1.0f, 0.0f));
+    t.form.DrawCard(3);
+    EXPECT_EQ(t.form.Card[3], 52);
+}
+
+TEST(CardDrawing, ChangesOnlyTheCardVariables) {
+    Scripted t;
+    t.form.Picture[2].Frame = 17;
+    t.form.Hold[2].Visible = true;
+    const Poker before = t.form;
+    t.form.DrawCard(2);
+    EXPECT_EQ(t.form.Picture[2].Frame, 17);
+    EXPECT_TRUE(t.form.Hold[2].Visible);
+    EXPECT_EQ(t.form.Panel.Caption, before.Panel.Caption);
+    EXPECT_FALSE(t.form.Timers.AnyEnabled());
+    for (int slot = 1; slot <= 5; ++slot) {
+        if (slot == 2) continue;
+        EXPECT_EQ(t.form.Card[slot], before.Card[slot]);
+        EXPECT_EQ(t.form.OldCard[slot], before.OldCard[slot]);
+    }
+}
+
+// Deals in slot order 1 to 5, over and over: each gives five different cards,
+// none of them one of the five that lay there before, and over 200,000 deals
+// every code turns up in every slot as often as a fair deal makes it.
+TEST(CardDrawing, DealsAreDistinctFreshAndFair) {
+    ClockSeededGenerator generator(2024, [] { return std::uint64_t{0}; });  // fixed: the test is deterministic
+    Poker form(generator);
+    constexpr int kDeals = 200'000;
+    long counts[6][53] = {};
+    long bad = 0;
+    for (int deal = 0; deal < kDeals; ++deal) {
+        const Slots<std::int16_t> previous = form.Card;
+        for (int slot = 1; slot <= 5; ++slot) form.DrawCard(slot);
+        std::set<int> cards(form.Card.begin(), form.Card.end());
+        for (const int old : previous) bad += cards.count(old);
+        bad += cards.size() != 5;
+        for (int slot = 1; slot <= 5; ++slot) ++counts[slot][form.Card[slot]];
+    }
+    EXPECT_EQ(bad, 0);
+    // Chi-square with 51 degrees of freedom; 87.97 is its 0.1% critical value.
+    for (int slot = 1; slot <= 5; ++slot) {
+        const double expected = double(kDeals) / 52;
+        double chiSquare = 0;
+        for (int code = 1; code <= 52; ++code) chiSquare += std::pow(counts[slot][code] - expected, 2) / expected;
+        EXPECT_LT(chiSquare, 87.97) << "slot " << slot;
+    }
+}
+
+}  // namespace
+}  // namespace velmora
