@@ -1,0 +1,39 @@
+// Whole hands through the game's own handlers on the virtual clock: deal,
+// the suggested holds, draw, result, and take or lose.
+#include <benchmark/benchmark.h>
+
+#include "table/poker.h"
+
+namespace velmora {
+namespace {
+
+void PlayHand(Poker& form, bool doubleOnce) {
+    form.Click(Control::Deal1);
+    form.AdvanceTo(form.Timers.Now() + 1250);  // five cards, 250 ms apart
+    form.Click(Control::Deal2);                // draw, keeping the suggested holds
+    form.AdvanceTo(form.Timers.Now() + 1500);  // the draw and the result step
+    if (doubleOnce && form.DoubleB.Visible) {
+        form.Click(Control::DoubleB);
+        form.Click(Control::Big);
+    }
+    form.Click(Control::Take);  // ignored when nothing is on offer
+}
+
+void WholeHands(benchmark::State& state) {
+    ClockSeededGenerator random(TimeOfDayReading());
+    Poker form(random);
+    const bool doubleOnce = state.range(0) != 0;
+    long hands = 0;
+    for (auto _ : state) {
+        PlayHand(form, doubleOnce);
+        ++hands;
+    }
+    benchmark::DoNotOptimize(form.Score.Caption);
+    state.counters["hands/s"] = benchmark::Counter(static_cast<double>(hands), benchmark::Counter::kIsRate);
+}
+BENCHMARK(WholeHands)->ArgName("double_once")->Arg(0)->Arg(1);
+
+}  // namespace
+}  // namespace velmora
+
+BENCHMARK_MAIN();

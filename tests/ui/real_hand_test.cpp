@@ -1,0 +1,114 @@
+// One whole hand in the real window, in real time, with real mouse clicks
+// and keys: the one test that does not run on the virtual clock.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTest>
+
+#include "ui/table_window.h"
+
+namespace velmora::ui {
+namespace {
+
+float RollFor(int code) { return (code - 0.5f) / 52; }
+
+bool Near(QRgb pixel, QColor c, int tolerance) {
+    return std::abs(qRed(pixel) - c.red()) <= tolerance && std::abs(qGreen(pixel) - c.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - c.blue()) <= tolerance;
+}
+
+double ShareOf(const QImage& image, const QRect& area, QColor colour, int tolerance) {
+    int hits = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) hits += Near(image.pixel(x, y), colour, tolerance);
+    return double(hits) / (area.width() * area.height());
+}
+
+QWidget* Child(const QWidget& window, const QString& name) {
+    QWidget* child = window.findChild<QWidget*>(name);
+    EXPECT_NE(child, nullptr) << name.toStdString();
+    return child;
+}
+
+TEST(RealWindow, PlaysAHandWithMouseAndKeyboard) {
+    ClockSeededGenerator fallback(5);
+    ScriptedRandom random(fallback);
+    // Deal: Jack, Five, Nine, Jack, Two (a pair of Jacks in slots 1 and 4).
+    for (const int code : {11, 5, 35, 24, 41}) random.Queue(RollFor(code));
+    // Draw, slots 2, 3 and 5: Three, Eight, Queen; the Jacks stay.
+    for (const int code : {16, 47, 25}) random.Queue(RollFor(code));
+
+    TableWindow window(random);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto shot = [&] { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    const QImage backs = shot();
+    const auto cardRect = [&](int slot) { return Child(window, QStringLiteral("Picture%1").arg(slot))->geometry(); };
+    const auto faceUp = [&](const QImage& image, int slot) {
+        return image.copy(cardRect(slot)) != backs.copy(cardRect(slot));
+    };
+
+    // Deal by mouse: the hourglass shows, and each sync of the window shows
+    // the cards turned up so far, strictly in slot order.
+    QTest::mouseClick(Child(window, "Deal1"), Qt::LeftButton);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    std::vector<int> upCounts;
+    const auto watch = QObject::connect(&window, &TableWindow::synced, [&] {
+        const QImage image = shot();
+        int up = 0;
+        while (up < 5 && faceUp(image, up + 1)) ++up;
+        for (int slot = up + 1; slot <= 5; ++slot) EXPECT_FALSE(faceUp(image, slot)) << "slot " << slot << " early";
+        if (upCounts.empty() || upCounts.back() != up) upCounts.push_back(up);
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Model().Deal2.Visible; }, 5000));
+    EXPECT_GE(elapsed.elapsed(), 1200);
+    QObject::disconnect(watch);
+    EXPECT_EQ(upCounts, (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // restored once, never stacked
+
+    // The dealt pair lights its line in green, the game holds the Jacks, and
+    // the focus is on Deal, ready to draw.
+    QImage dealt = shot();
+    EXPECT_GT(ShareOf(dealt, Child(window, "Jack")->geometry(), QColor(0, 0xC0, 0), 8), 0.5);
+    EXPECT_GT(ShareOf(dealt, Child(window, "Two")->geometry(), QColor(0x40, 0x40, 0x40), 4), 0.5);
+    EXPECT_TRUE(Child(window, "Hold1")->isVisible());
+    EXPECT_TRUE(Child(window, "Hold4")->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), Child(window, "Deal2"));
+
+    // A click on the card itself, routed by the window system as a real one,
+    // reaches its click area: hold the Nine...
+    QWindow* screen = window.windowHandle();
+    const QPoint nine = cardRect(3).center();
+    QTest::mouseClick(screen, Qt::LeftButton, {}, nine);
+    EXPECT_TRUE(window.Model().Hold[3].Visible);
+    EXPECT_TRUE(Child(window, "Hold3")->isVisible());
+    // ...a double click toggles twice and leaves it held...
+    QTest::mouseDClick(screen, Qt::LeftButton, {}, nine);
+    EXPECT_TRUE(window.Model().Hold[3].Visible);
+    // ...and one more click lets it go again.
+    QTest::mouseClick(screen, Qt::LeftButton, {}, nine);
+    EXPECT_FALSE(window.Model().Hold[3].Visible);
+
+    // Draw from the keyboard: Enter presses the focused Deal button.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(window.Model().Timers.AnyEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Model().Take.Visible; }, 5000));
+    EXPECT_EQ(window.Model().Panel.Caption, "You Win 1 Point");
+    EXPECT_EQ(Child(window, "Hold1")->isVisible(), false);
+
+    // Take, again by mouse: the credits show the win.
+    QTest::mouseClick(Child(window, "Take"), Qt::LeftButton);
+    EXPECT_EQ(window.Model().Score.Caption, "00010");
+    EXPECT_EQ(QApplication::focusWidget(), Child(window, "Deal1"));
+    EXPECT_FALSE(window.Model().Timers.AnyEnabled());  // an idle table runs no timer
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+}  // namespace
+}  // namespace velmora::ui
