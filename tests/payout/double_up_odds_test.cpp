@@ -1,0 +1,114 @@
+// The weighted double-up, measured: from fixed table states, the share of
+// right guesses over many presses of Big or Small must match the share that
+// the weighting rule implies, computed here on its own from the cards the
+// draw can yield.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "table/poker.h"
+
+namespace velmora {
+namespace {
+
+int Rank(int code) { return (code - 1) % 13 + 1; }
+
+struct GuessCase {
+    int step;      // the reference slot; the guess reveals slot step + 1
+    int reference; // card code in the reference slot
+    Guess guess;
+};
+
+// The table just before a guess: the run's earlier cards are face up with
+// their ranks already in the old-card variables, as after earlier guesses.
+Poker TableBefore(const GuessCase& c, RandomSource& random) {
+    Poker form(random);
+    // Fixed cards around the reference, none of rank 1 to 13 as a code
+    // clash unless intended: slots before the reference hold a Four and a
+    // Nine of block 4, later slots hold cards of block 3.
+    const int before[] = {43, 48, 50};
+    const int after[] = {0, 0, 28, 33, 38, 30};
+    for (int slot = 1; slot <= 5; ++slot) {
+        if (slot < c.step) form.Card[slot] = static_cast<std::int16_t>(before[slot - 1]);
+        else if (slot == c.step) form.Card[slot] = static_cast<std::int16_t>(c.reference);
+        else form.Card[slot] = static_cast<std::int16_t>(after[slot]);
+        form.OldCard[slot] = static_cast<std::int16_t>(Rank(form.Card[slot]));
+    }
+    form.DoubleStep = static_cast<std::int16_t>(c.step);
+    form.WinAmount = 4;
+    form.Big.Visible = form.Small.Visible = true;
+    form.DoubleB.Visible = form.Deal1.Visible = false;
+    return form;
+}
+
+// The chance of a right guess, from the rule: the hidden card is drawn from
+// the codes not excluded (the other four cards, the ranks of the slots
+// before it read as codes, and the previous card of its own slot). A card
+// that beats the reference by plain rank comparison stands only with a roll
+// of the step's threshold or more, else it is drawn again; any other card
+// stands. An Ace, drawn or as reference, is a right guess.
+double ChanceOfRightGuess(const Poker& table, const GuessCase& c) {
+    const int hidden = c.step + 1;
+    const int referenceRank = Rank(c.reference);
+    if (referenceRank == 1) return 1.0;
+    const double stands = (101 - (80 + 4 * c.step)) / 100.0;  // rolls 84, 88, 92, 96 and up
+    std::set<int> fixedOut;
+    for (int slot = 1; slot <= 5; ++slot) {
+        if (slot != hidden) fixedOut.insert(table.Card[slot]);
+        if (slot < hidden) fixedOut.insert(table.OldCard[slot]);
+    }
+    const auto beats = [&](int code) {
+        return c.guess == Guess::Big ? Rank(code) > referenceRank : Rank(code) < referenceRank;
+    };
+    // Chance of a right guess from a draw whose own slot last held `previous`;
+    // `redrawn` is the chance once a beating card has been drawn, the same
+    // for every beating card.
+    const auto fromDraw = [&](int previous, double redrawn) {
+        double right = 0;
+        int codes = 0;
+        for (int code = 1; code <= 52; ++code) {
+            if (fixedOut.count(code) || code == previous) continue;
+            ++codes;
+            if (beats(code)) right += stands + (1 - stands) * redrawn;
+            else if (Rank(code) == 1) right += 1;
+        }
+        return right / codes;
+    };
+    int someBeatingCard = 0;
+    for (int code = 1; code <= 52 && !someBeatingCard; ++code)
+        if (beats(code) && !fixedOut.count(code)) someBeatingCard = code;
+    double redrawn = 0;
+    for (int i = 0; i < 200; ++i) redrawn = fromDraw(someBeatingCard, redrawn);  // a contraction: converges
+    return fromDraw(table.Card[hidden], redrawn);
+}
+
+TEST(DoubleUpOdds, RightGuessesComeAsOftenAsTheWeightingImplies) {
+    constexpr int kTrials = 6000;
+    ClockSeededGenerator generator(77, [] { return std::uint64_t{1}; });  // fixed: deterministic
+    for (int step = 1; step <= 4; ++step) {
+        for (const Guess guess : {Guess::Big, Guess::Small}) {
+            double expected = 0, variance = 0;
+            long right = 0;
+            for (int referenceRank = 1; referenceRank <= 13; ++referenceRank) {
+                const GuessCase c{step, 13 + referenceRank, guess};  // block 2
+                const Poker before = TableBefore(c, generator);
+                const double p = ChanceOfRightGuess(before, c);
+                expected += p * kTrials;
+                variance += p * (1 - p) * kTrials;
+                for (int trial = 0; trial < kTrials; ++trial) {
+                    Poker table = before;
+                    table.Guess_Click(guess);
+                    right += table.Deal1.Visible ? 0 : 1;  // a wrong guess shows Deal again
+                }
+            }
+            const double tolerance = 4 * std::sqrt(variance);
+            EXPECT_NEAR(right, expected, tolerance)
+                << "step " << step << (guess == Guess::Big ? " Big" : " Small") << ": "
+                << right / (13.0 * kTrials) << " right, expected " << expected / (13.0 * kTrials);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velmora
