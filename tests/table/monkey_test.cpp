@@ -1,0 +1,170 @@
+// Random play: a monkey drives the table with random clicks on every control,
+// double clicks, key presses, About opened and closed, and time moving on,
+// from a fixed seed; after every event the table must obey rules that any
+// table of this game obeys.
+//
+// VELMORA_MONKEY_EVENTS sets the number of events (a short run by default;
+// scripts/soak runs ten million and watches the memory).
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <cstdlib>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "table/credit_text.h"
+#include "table/poker.h"
+
+namespace velmora {
+namespace {
+
+long long EventsToRun() {
+    const char* events = std::getenv("VELMORA_MONKEY_EVENTS");
+    return events ? std::atoll(events) : 2'000'000;
+}
+
+long PeakRssKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+const Button& ButtonFor(const Poker& form, Control control) {
+    switch (control) {
+        case Control::Deal1: return form.Deal1;
+        case Control::Deal2: return form.Deal2;
+        case Control::Cancel: return form.Cancel;
+        case Control::Take: return form.Take;
+        case Control::DoubleB: return form.DoubleB;
+        case Control::Big: return form.Big;
+        case Control::Small: return form.Small;
+        case Control::About: return form.About;
+        default: return form.Sortie;
+    }
+}
+
+Control ControlOf(ButtonName name) {
+    switch (name) {
+        case ButtonName::Deal1: return Control::Deal1;
+        case ButtonName::About: return Control::About;
+        case ButtonName::Sortie: return Control::Sortie;
+        case ButtonName::Small: return Control::Small;
+        case ButtonName::Big: return Control::Big;
+        case ButtonName::Take: return Control::Take;
+        case ButtonName::Deal2: return Control::Deal2;
+        case ButtonName::Cancel: return Control::Cancel;
+        case ButtonName::DoubleB: return Control::DoubleB;
+    }
+    return Control::Sortie;
+}
+
+// Everything that must hold of the table after any event; "" when it does.
+std::string Broken(const Poker& form, double expectedCredits) {
+    std::ostringstream broken;
+    bool allUp = true;
+    std::set<int> shown;
+    for (const CardControl& picture : form.Picture) {
+        allUp = allUp && picture.Frame != kCardBack;
+        shown.insert(picture.Frame);
+    }
+    if (allUp && shown.size() != 5) broken << "two cards alike face up; ";
+    if (ReadCredits(form.Score.Caption) != expectedCredits)
+        broken << "credits " << form.Score.Caption << " instead of " << expectedCredits << "; ";
+    if (form.Cancel.Visible && form.Small.Visible) broken << "Cancel and Small both shown; ";
+    if (form.DoubleB.Visible && form.Big.Visible) broken << "Double and Big both shown; ";
+    if (form.Deal1.Visible && form.Deal2.Visible) broken << "both Deal buttons shown; ";
+    int green = 0;
+    for (const Label* line : {&form.Royal, &form.SFlush, &form.Kind, &form.Full, &form.Flush, &form.Straight,
+                              &form.Tree, &form.Two, &form.Jack})
+        green += line->BackColor == kGreen;
+    if (green > 1) broken << green << " lines green; ";
+    const bool ready = form.Deal1.Visible && form.Deal1.Enabled;
+    if (ready && form.Timers.AnyEnabled()) broken << "a timer runs while the table is ready; ";
+    bool anyHold = false;
+    for (const Label& hold : form.Hold) anyHold = anyHold || hold.Visible;
+    if (anyHold && !form.Deal2.Visible) broken << "a HOLD marker outside the draw; ";
+    if (form.WinAmount < 0) broken << "WinAmount overflowed to " << form.WinAmount << "; ";
+    if (form.MousePointer == kHourglass && !form.Timers.AnyEnabled()) broken << "hourglass with nothing running; ";
+    const bool canGoOn = form.Timers.AnyEnabled() || form.AboutOpen ||
+                         (form.Deal1.Visible && form.Deal1.Enabled) || (form.Deal2.Visible && form.Deal2.Enabled) ||
+                         form.Take.Visible || form.Big.Visible;
+    if (!canGoOn) broken << "the table is stuck; ";
+    return broken.str();
+}
+
+TEST(Monkey, RandomPlayKeepsTheTableSound) {
+    ClockSeededGenerator random(31337, [] { return std::uint64_t{0}; });  // a fixed seed: the run repeats
+    Poker form(random);
+    std::mt19937_64 monkey(4242);
+    const auto pick = [&](int n) { return static_cast<int>(monkey() % static_cast<std::uint64_t>(n)); };
+
+    double credits = 10;
+    long long deals = 0, takes = 0, doubles = 0, failures = 0;
+    const long long events = EventsToRun();
+    long rssAfterWarmUp = 0;
+    for (long long event = 0; event < events && failures < 5; ++event) {
+        if (event == events / 10) rssAfterWarmUp = PeakRssKiB();
+        // What the press or click will reach, seen before it happens.
+        const auto effective = [&](Control control) {
+            if (form.AboutOpen || control > Control::Sortie) return false;
+            const Button& button = ButtonFor(form, control);
+            return button.Visible && button.Enabled;
+        };
+        const auto account = [&](Control control) {
+            if (!effective(control)) return;
+            if (control == Control::Deal1) credits -= 1, ++deals;
+            if (control == Control::Take) credits += form.WinAmount, ++takes;
+            if (control == Control::DoubleB) ++doubles;
+        };
+        std::string what;
+        switch (pick(10)) {
+            case 0: case 1: case 2: case 3: {  // time moves on, often by a tick's worth
+                static constexpr int kSteps[] = {0, 1, 5, 249, 250, 251, 500, 1250, 37};
+                const int ms = kSteps[pick(9)];
+                what = "advance " + std::to_string(ms);
+                form.AdvanceTo(form.Timers.Now() + ms);
+                break;
+            }
+            case 4: case 5: case 6: {  // a click anywhere but Exit
+                Control control = static_cast<Control>(pick(15));
+                if (control == Control::Sortie) control = Control::cmdOk;
+                if (control == Control::About && pick(4) != 0) control = Control::Deal1;  // About now and then
+                what = "click " + std::to_string(static_cast<int>(control));
+                account(control);
+                form.Click(control);
+                break;
+            }
+            case 7: {
+                const int slot = 1 + pick(5);
+                what = "dblclick " + std::to_string(slot);
+                form.DblClick(slot);
+                break;
+            }
+            default: {  // Space or Enter on the focused button (OK while About is open)
+                what = "press";
+                if (!form.AboutOpen && form.Focus != ButtonName::Sortie) account(ControlOf(form.Focus));
+                if (form.Focus == ButtonName::Sortie && !form.AboutOpen) break;  // the monkey never quits
+                form.Press();
+            }
+        }
+        const std::string broken = Broken(form, credits);
+        if (!broken.empty()) {
+            ++failures;
+            ADD_FAILURE() << "event " << event << " (" << what << "): " << broken;
+        }
+    }
+    EXPECT_EQ(failures, 0);
+    // The run must really have played: many hands, wins taken, double-ups.
+    EXPECT_GT(deals, events / 200);
+    EXPECT_GT(takes, 0);
+    EXPECT_GT(doubles, 0);
+    const long growth = PeakRssKiB() - rssAfterWarmUp;
+    RecordProperty("deals", static_cast<int>(deals));
+    std::printf("%lld events: %lld deals, %lld takes, %lld double-ups; peak memory grew %ld KiB after warm-up\n",
+                events, deals, takes, doubles, growth);
+    EXPECT_LT(growth, 1024);
+}
+
+}  // namespace
+}  // namespace velmora
