@@ -94,7 +94,7 @@ void PaintIcon(QPainter& painter, const QRectF& area) {
 
 QIcon VelmoraIcon() {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : {16, 24, 32, 48, 64}) {  // what title bars and task bars ask for
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);

@@ -131,9 +131,11 @@ CardPictures DecodeCardPictures(const QByteArray& bytes) {
 
     QImage sheet;
     if (!reader.read(&sheet) || sheet.size() != size) return {};
-    // A 32-bit sheet is kept as decoded: converting it would cost time and,
-    // for a moment, a second copy of every pixel.
-    if (sheet.format() != QImage::Format_ARGB32 && sheet.format() != QImage::Format_RGB32)
+    // A palette or 32-bit sheet is kept as decoded (the painted one is a
+    // palette PNG, a quarter of the memory); converting it would cost time
+    // and, for a moment, a second copy of every pixel.
+    const QImage::Format format = sheet.format();
+    if (format != QImage::Format_Indexed8 && format != QImage::Format_ARGB32 && format != QImage::Format_RGB32)
         sheet.convertTo(QImage::Format_ARGB32_Premultiplied);
     if (sheet.isNull() || sheet.size() != size) return {};
     return CardPictures(std::move(sheet));

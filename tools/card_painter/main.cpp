@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "card_sheet.h"
+#include "palette.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ int main(int argc, char** argv) {
     if (!sans || !serif) return Fail("the DejaVu Sans Bold and DejaVu Serif Bold fonts are needed");
     const CardFonts fonts{*sans, *serif};
 
-    const QImage sheet = velmora::painter::PaintSheet(fonts);
+    const QImage sheet = velmora::painter::ToPalette(velmora::painter::PaintSheet(fonts));
 
     // Written beside the target and renamed into place, so a failed run never
     // leaves a half-written picture file behind.
