@@ -1,17 +1,21 @@
 #include "ui/table_window.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 
 #include "ui/about_window.h"
+#include "ui/accessibility.h"
+#include "ui/card_names.h"
 #include "ui/artwork.h"
 #include "ui/caption_view.h"
 #include "ui/card_view.h"
 #include "ui/click_area.h"
 #include "ui/geometry.h"
 #include "ui/look.h"
+#include "table/credit_text.h"
 #include "ui/word_button.h"
 
 namespace velmora::ui {
@@ -24,19 +28,21 @@ struct ButtonDesign {
     const char* word;
     Colour face;
     int top;  // twips
+    const char* description;  // for assistive technology
 };
 
 // In keyboard focus order.
 constexpr ButtonDesign kButtons[] = {
-    {ButtonName::Deal1, Control::Deal1, "Deal1", "Deal", kOrange, 3060},
-    {ButtonName::About, Control::About, "About", "About", kLightOrange, 3720},
-    {ButtonName::Sortie, Control::Sortie, "Sortie", "Exit", kLightOrange, 4380},
-    {ButtonName::Small, Control::Small, "Small", "Small", kDarkRed, 1080},
-    {ButtonName::Big, Control::Big, "Big", "Big", kDarkRed, 1740},
-    {ButtonName::Take, Control::Take, "Take", "Take", kLightOrange, 2400},
-    {ButtonName::Deal2, Control::Deal2, "Deal2", "Deal", kOrange, 3060},
-    {ButtonName::Cancel, Control::Cancel, "Cancel", "Cancel", kLightOrange, 1080},
-    {ButtonName::DoubleB, Control::DoubleB, "DoubleB", "Double", kLightOrange, 1740},
+    {ButtonName::Deal1, Control::Deal1, "Deal1", "Deal", kOrange, 3060, "Deal a new hand for one credit"},
+    {ButtonName::About, Control::About, "About", "About", kLightOrange, 3720, "About Velmora"},
+    {ButtonName::Sortie, Control::Sortie, "Sortie", "Exit", kLightOrange, 4380, "End the game"},
+    {ButtonName::Small, Control::Small, "Small", "Small", kDarkRed, 1080, "Guess that the next card is smaller"},
+    {ButtonName::Big, Control::Big, "Big", "Big", kDarkRed, 1740, "Guess that the next card is bigger"},
+    {ButtonName::Take, Control::Take, "Take", "Take", kLightOrange, 2400, "Add the win to the credits"},
+    {ButtonName::Deal2, Control::Deal2, "Deal2", "Deal", kOrange, 3060, "Draw: replace every card without HOLD"},
+    {ButtonName::Cancel, Control::Cancel, "Cancel", "Cancel", kLightOrange, 1080, "Let go of every held card"},
+    {ButtonName::DoubleB, Control::DoubleB, "DoubleB", "Double", kLightOrange, 1740,
+     "Risk the win on big-or-small guesses"},
 };
 
 struct PayLineDesign {
@@ -59,11 +65,14 @@ Control ClickAreaControl(int slot) {
 
 }  // namespace
 
-TableWindow::TableWindow(RandomSource& random, QWidget* parent) : QWidget(parent), model_(random) {
-    clock_.start();
+TableWindow::TableWindow(RandomSource& random, Clock clock, QWidget* parent)
+    : QWidget(parent), model_(random), clock_(std::move(clock)) {
+    realTime_.start();
+    if (!clock_) clock_ = [this] { return realTime_.elapsed(); };
+    InstallAccessibleRoles();
     ticker_.setTimerType(Qt::PreciseTimer);
     ticker_.setSingleShot(true);
-    connect(&ticker_, &QTimer::timeout, this, [this] { Deliver([](Poker&) {}); });
+    connect(&ticker_, &QTimer::timeout, this, &TableWindow::RunDueTicks);
 
     setObjectName(QStringLiteral("Poker"));
     setWindowTitle(QStringLiteral("Velmora"));
@@ -107,6 +116,7 @@ void TableWindow::Build() {
         auto* area = new ClickArea(this);
         area->setObjectName(QStringLiteral("Label%1").arg(slot));
         area->setGeometry(ClickAreaRect(slot));
+        area->setAccessibleDescription(tr("Click, or press %1, to hold or let go of this card").arg(slot));
         connect(area, &ClickArea::clicked, this,
                 [this, slot] { Deliver([slot](Poker& m) { m.Click(ClickAreaControl(slot)); }); });
         connect(area, &ClickArea::doubleClicked, this, [this, slot] { Deliver([slot](Poker& m) { m.DblClick(slot); }); });
@@ -128,6 +138,7 @@ void TableWindow::Build() {
         auto* button = new WordButton(QString::fromLatin1(design.word), ToQColor(design.face), this);
         button->setObjectName(QString::fromLatin1(design.objectName));
         button->setGeometry(ButtonRect(design.top));
+        button->setAccessibleDescription(tr(design.description));
         const Control control = design.control;
         connect(button, &QAbstractButton::clicked, this,
                 [this, control] { Deliver([control](Poker& m) { m.Click(control); }); });
@@ -135,6 +146,17 @@ void TableWindow::Build() {
         if (previous) setTabOrder(previous, button);
         previous = button;
     }
+}
+
+// Keys 1 to 5 act as a click on card 1 to 5, with every rule of a click.
+// Other keys go to the focused button as usual.
+void TableWindow::keyPressEvent(QKeyEvent* event) {
+    const int slot = event->key() - Qt::Key_0;
+    if (slot >= 1 && slot <= kSlotCount && !event->isAutoRepeat()) {
+        Deliver([slot](Poker& m) { m.Click(ClickAreaControl(slot)); });
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TableWindow::paintEvent(QPaintEvent*) {
@@ -152,6 +174,10 @@ void TableWindow::Deliver(const std::function<void(Poker&)>& event) {
     event(model_);
     Sync();
     Reschedule();
+}
+
+void TableWindow::RunDueTicks() {
+    Deliver([](Poker&) {});
 }
 
 void TableWindow::Reschedule() {
@@ -195,6 +221,7 @@ void TableWindow::Sync() {
         focusRequestsSeen_ = model_.FocusRequests;
         buttons_[model_.Focus]->setFocus(Qt::OtherFocusReason);
     }
+    SyncDescriptions();
     SyncPointer();
     SyncAbout();
     if (model_.Ended) {
@@ -203,6 +230,28 @@ void TableWindow::Sync() {
         QCoreApplication::exit(0);
     }
     emit synced();
+}
+
+// What assistive technology reads out: each card in words and whether it
+// is held, each pay-table line and whether it is lit, the credits and the
+// message line.
+void TableWindow::SyncDescriptions() {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        QString card = tr("Card %1: %2").arg(slot).arg(CardName(model_.Picture[slot].Frame));
+        if (model_.Hold[slot].Visible) card += tr(", held");
+        cards_[slot]->setAccessibleName(card);
+        clickAreas_[slot]->setAccessibleName(card);
+    }
+    for (const PayLineDesign& line : kPayLines) {
+        const Label& label = model_.*line.label;
+        const QString caption = QString::fromStdString(label.Caption).simplified();
+        const int pays = caption.section(QLatin1Char(' '), -1).toInt();
+        QString name = tr("%1, pays %2").arg(caption.section(QLatin1Char(' '), 0, -2)).arg(pays);
+        if (label.BackColor == kGreen) name += tr(", lit");
+        labels_[&label]->setAccessibleName(name);
+    }
+    labels_[&model_.Score]->setAccessibleName(tr("Credits: %1").arg(ReadCredits(model_.Score.Caption)));
+    labels_[&model_.Panel]->setAccessibleName(QString::fromStdString(model_.Panel.Caption));
 }
 
 void TableWindow::SyncPointer() {

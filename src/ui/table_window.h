@@ -26,12 +26,18 @@ class WordButton;
 class TableWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TableWindow(RandomSource& random = ProcessRandom(), QWidget* parent = nullptr);
+    // Where the model's time comes from: real milliseconds since the window
+    // was made, unless a test gives a clock of its own.
+    using Clock = std::function<Millis()>;
+
+    explicit TableWindow(RandomSource& random = ProcessRandom(), Clock clock = {}, QWidget* parent = nullptr);
     ~TableWindow() override;
 
     const Poker& Model() const { return model_; }
-    // Milliseconds of real time since the window was made: the model's clock.
-    Millis Now() const { return clock_.elapsed(); }
+    Millis Now() const { return clock_(); }
+    // Runs the ticks the clock has made due; the window's own timer does the
+    // same when real time is the clock.
+    void RunDueTicks();
 
 signals:
     // After every event, once the widgets show the model again.
@@ -39,6 +45,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Build();
@@ -46,11 +53,13 @@ private:
     void Sync();
     void SyncAbout();
     void SyncPointer();
+    void SyncDescriptions();
     void Reschedule();
     std::shared_ptr<const CardPictures> PicturesFor(const std::string& source);
 
     Poker model_;
-    QElapsedTimer clock_;
+    QElapsedTimer realTime_;
+    Clock clock_;
     QTimer ticker_;
 
     std::map<std::string, std::shared_ptr<const CardPictures>> pictureSets_;

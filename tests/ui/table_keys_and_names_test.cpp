@@ -1,0 +1,82 @@
+// The window on a virtual clock: keys 1 to 5 on the cards, and what
+// assistive technology is told about the table as a hand goes on.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QTest>
+
+#include "ui/table_window.h"
+
+namespace velmora::ui {
+namespace {
+
+QString NameOf(QWidget* widget) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+QAccessible::Role RoleOf(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->role(); }
+
+class VirtualTable : public ::testing::Test {
+protected:
+    VirtualTable() : window_(random_, [this] { return now_; }) {
+        // Deal: Jack of Clubs, Five of Clubs, Nine of Spades, Jack of Diamonds, Two of Spades.
+        for (const int code : {11, 5, 48, 24, 41}) random_.Queue((code - 0.5f) / 52);
+        window_.show();
+    }
+    void Advance(Millis ms) {
+        now_ += ms;
+        window_.RunDueTicks();
+    }
+    QWidget* Child(const char* name) { return window_.findChild<QWidget*>(name); }
+    // Keys go where the window has its focus, as they would from the keyboard.
+    void Key(Qt::Key key) { QTest::keyClick(window_.focusWidget() ? window_.focusWidget() : &window_, key); }
+
+    ClockSeededGenerator fallback_{9};
+    ScriptedRandom random_{fallback_};
+    Millis now_ = 0;
+    TableWindow window_;
+};
+
+TEST_F(VirtualTable, KeysOneToFiveClickTheCardsUnderTheSameRules) {
+    Key(Qt::Key_3);  // before the first deal: nothing
+    EXPECT_FALSE(window_.Model().Hold[3].Visible);
+    QTest::mouseClick(Child("Deal1"), Qt::LeftButton);
+    Advance(600);
+    Key(Qt::Key_3);  // while the cards turn up: nothing
+    Advance(650);
+    ASSERT_TRUE(window_.Model().Deal2.Visible);
+    EXPECT_TRUE(window_.Model().Hold[1].Visible);  // the Jacks, held by the game
+    Key(Qt::Key_1);
+    Key(Qt::Key_3);
+    Key(Qt::Key_5);
+    const bool held[] = {false, false, true, true, true};
+    for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(window_.Model().Hold[slot].Visible, held[slot - 1]) << slot;
+    Key(Qt::Key_6);  // no sixth card
+    Key(Qt::Key_Space);  // the focused Deal button draws
+    EXPECT_FALSE(window_.Model().Deal2.Enabled);
+}
+
+TEST_F(VirtualTable, AssistiveTechnologyHearsTheCardsTheLinesAndTheMessages) {
+    EXPECT_EQ(RoleOf(Child("Picture1")), QAccessible::Graphic);
+    EXPECT_EQ(RoleOf(Child("Royal")), QAccessible::StaticText);
+    EXPECT_EQ(NameOf(Child("Picture1")), "Card 1: face down");
+    EXPECT_EQ(NameOf(Child("Score")), "Credits: 10");
+    EXPECT_EQ(NameOf(Child("Royal")), "Royal Flush, pays 300");
+
+    QTest::mouseClick(Child("Deal1"), Qt::LeftButton);
+    Advance(1250);
+    EXPECT_EQ(NameOf(Child("Score")), "Credits: 9");
+    EXPECT_EQ(NameOf(Child("Panel")), "Click inside the card you want to keep");
+    const char* const cards[] = {"Card 1: Jack of Clubs, held", "Card 2: Five of Clubs", "Card 3: Nine of Spades",
+                                 "Card 4: Jack of Diamonds, held", "Card 5: Two of Spades"};
+    for (int slot = 1; slot <= 5; ++slot)
+        EXPECT_EQ(NameOf(Child(QStringLiteral("Picture%1").arg(slot).toLatin1())), cards[slot - 1]);
+    EXPECT_EQ(NameOf(Child("Jack")), "Jacks or Better, pays 1, lit");
+    EXPECT_EQ(NameOf(Child("Two")), "Two Pairs, pays 2");
+    EXPECT_EQ(NameOf(Child("Deal2")), "Deal");
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(Child("Deal2"))->text(QAccessible::Description).isEmpty());
+}
+
+}  // namespace
+}  // namespace velmora::ui
