@@ -1,0 +1,45 @@
+// The table at 200%: twice the pixels, and cards drawn from the double-size
+// pictures as they are, not enlarged from small ones.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPainter>
+#include <QTest>
+
+#include "ui/card_picture_file.h"
+#include "ui/table_window.h"
+
+namespace velmora::ui {
+namespace {
+
+TEST(HighDpi, TheTableHasTwiceThePixelsAndCardsUseTheLargePictures) {
+    TableWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shot.size(), QSize(1068, 670));
+
+    const CardPictures pictures = LoadCardPictures(FindCardPictureFile(QStringLiteral("cartes.ccb")));
+    ASSERT_EQ(pictures.CellSize(), QSize(144, 194));
+    // The back as it should look on the black table, pixel for pixel.
+    QImage expected(144, 194, QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    QPainter(&expected).drawImage(0, 0, pictures.Frame(53));
+
+    for (int slot = 1; slot <= 5; ++slot) {
+        const QRect card = window.findChild<QWidget*>(QStringLiteral("Picture%1").arg(slot))->geometry();
+        const QImage shown = shot.copy(card.x() * 2, card.y() * 2, 144, 194);
+        EXPECT_EQ(shown, expected) << "slot " << slot;
+    }
+}
+
+}  // namespace
+}  // namespace velmora::ui
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_SCALE_FACTOR", "2");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
