@@ -163,7 +163,9 @@ TEST(Monkey, RandomPlayKeepsTheTableSound) {
     RecordProperty("deals", static_cast<int>(deals));
     std::printf("%lld events: %lld deals, %lld takes, %lld double-ups; peak memory grew %ld KiB after warm-up\n",
                 events, deals, takes, doubles, growth);
+#if !defined(__SANITIZE_ADDRESS__)  // AddressSanitizer holds freed memory back by design; it checks leaks itself
     EXPECT_LT(growth, 1024);
+#endif
 }
 
 }  // namespace
