@@ -17,7 +17,9 @@
 // corners the pixels are transparent. It is a 256-colour palette PNG, which
 // decodes faster and into a quarter of the memory of a full-colour one; the
 // loader takes any PNG colour type. The loader accepts any cell size from
-// 8 x 8 to 512 x 512 pixels, and files of at most 32 MiB.
+// 8 x 8 to 512 x 512 pixels, and files of at most 32 MiB; it passes over text
+// chunks, and holds a sheet of 16 bits a channel to a smaller grid, so that
+// decoding never takes more than about 81 MiB.
 
 #include <QByteArray>
 #include <QImage>
