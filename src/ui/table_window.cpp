@@ -1,6 +1,7 @@
 #include "ui/table_window.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -69,6 +70,14 @@ TableWindow::TableWindow(RandomSource& random, Clock clock, QWidget* parent)
     : QWidget(parent), model_(random), clock_(std::move(clock)) {
     realTime_.start();
     if (!clock_) clock_ = [this] { return realTime_.elapsed(); };
+    // The card sheet decodes on a worker thread while the window is built
+    // and the font database loads; the first sync waits for it, so the
+    // window never shows without its cards. Nothing else reads an image
+    // meanwhile (the icon and the captions are drawn, not decoded).
+    preloadSource_ = model_.Picture[1].PictureSource;
+    const QString path = FindCardPictureFile(QString::fromStdString(preloadSource_));
+    preload_ = std::async(std::launch::async, [path] { return path.isEmpty() ? CardPictures() : LoadCardPictures(path); });
+    QFontMetrics(SansFont(12, false)).height();
     InstallAccessibleRoles();
     ticker_.setTimerType(Qt::PreciseTimer);
     ticker_.setSingleShot(true);
@@ -189,6 +198,8 @@ void TableWindow::Reschedule() {
 
 std::shared_ptr<const CardPictures> TableWindow::PicturesFor(const std::string& source) {
     auto& pictures = pictureSets_[source];
+    if (!pictures && preload_.valid() && source == preloadSource_)
+        pictures = std::make_shared<const CardPictures>(preload_.get());
     if (!pictures) {
         // A file that is missing or cannot be read leaves the cards blank;
         // the game goes on all the same.

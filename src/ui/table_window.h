@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <future>
 #include <map>
 #include <memory>
 
@@ -63,6 +64,10 @@ private:
     QTimer ticker_;
 
     std::map<std::string, std::shared_ptr<const CardPictures>> pictureSets_;
+    // The card pictures of the first picture source, decoding on a worker
+    // thread while the window is built.
+    std::string preloadSource_;
+    std::future<CardPictures> preload_;
     std::map<ButtonName, WordButton*> buttons_;
     std::map<const Label*, CaptionView*> labels_;
     Slots<CardView*> cards_{};
