@@ -12,13 +12,7 @@ void EvaluateAndPresetEveryHand(benchmark::State& state) {
     long hands = 0;
     for (auto _ : state) {
         testing::ForEveryHand([&](const testing::Hand& hand) {
-            for (int slot = 1; slot <= 5; ++slot) {
-                form.Card[slot] = static_cast<std::int16_t>(hand[slot - 1]);
-                form.Hold[slot].Visible = false;
-            }
-            form.ClearPayHighlight();
-            form.EvaluateHand();
-            form.PresetHolds();
+            testing::EvaluateAndPreset(form, hand);
             benchmark::DoNotOptimize(form.Hold[1].Visible);
             ++hands;
         });

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+
+#include "table/poker.h"
 
 namespace velmora::testing {
 
@@ -16,6 +19,18 @@ void ForEveryHand(Visit&& visit) {
             for (h[2] = h[1] + 1; h[2] <= 50; ++h[2])
                 for (h[3] = h[2] + 1; h[3] <= 51; ++h[3])
                     for (h[4] = h[3] + 1; h[4] <= 52; ++h[4]) visit(h);
+}
+
+// Lays the hand on a table with no HOLD marker and no line lit, and runs the
+// end of a deal on it: the pay-table line, then the suggested holds.
+inline void EvaluateAndPreset(Poker& form, const Hand& hand) {
+    for (int slot = 1; slot <= 5; ++slot) {
+        form.Card[slot] = static_cast<std::int16_t>(hand[slot - 1]);
+        form.Hold[slot].Visible = false;
+    }
+    form.ClearPayHighlight();
+    form.EvaluateHand();
+    form.PresetHolds();
 }
 
 }  // namespace velmora::testing

@@ -48,13 +48,7 @@ Holds KeepersOf(const Hand& hand) {
 }
 
 Holds Analyse(Poker& form, const Hand& hand) {
-    for (int slot = 1; slot <= 5; ++slot) {
-        form.Card[slot] = static_cast<std::int16_t>(hand[slot - 1]);
-        form.Hold[slot].Visible = false;
-    }
-    form.ClearPayHighlight();
-    form.EvaluateHand();
-    form.PresetHolds();
+    testing::EvaluateAndPreset(form, hand);
     Holds shown{};
     for (int slot = 1; slot <= 5; ++slot) shown[slot - 1] = form.Hold[slot].Visible;
     return shown;
