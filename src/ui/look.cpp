@@ -1,6 +1,7 @@
 #include "ui/look.h"
 
 #include <QFontMetricsF>
+#include <algorithm>
 
 namespace velmora::ui {
 
