@@ -16,6 +16,7 @@
 #include "ui/click_area.h"
 #include "ui/geometry.h"
 #include "ui/look.h"
+#include "rules/pay_table.h"
 #include "table/credit_text.h"
 #include "ui/word_button.h"
 
@@ -253,12 +254,10 @@ void TableWindow::SyncDescriptions() {
         cards_[slot]->setAccessibleName(card);
         clickAreas_[slot]->setAccessibleName(card);
     }
-    for (const PayLineDesign& line : kPayLines) {
+    for (const PayLine& line : kPayTable) {
         const Label& label = model_.*line.label;
-        const QString caption = QString::fromStdString(label.Caption).simplified();
-        const int pays = caption.section(QLatin1Char(' '), -1).toInt();
-        QString name = tr("%1, pays %2").arg(caption.section(QLatin1Char(' '), 0, -2)).arg(pays);
-        if (label.BackColor == kGreen) name += tr(", lit");
+        QString name = tr("%1, pays %2").arg(QString::fromLatin1(line.name)).arg(line.points);
+        if (IsMarked(label)) name += tr(", lit");
         labels_[&label]->setAccessibleName(name);
     }
     labels_[&model_.Score]->setAccessibleName(tr("Credits: %1").arg(ReadCredits(model_.Score.Caption)));
