@@ -2,21 +2,21 @@
 // the suggested holds, draw, result, and take or lose.
 #include <benchmark/benchmark.h>
 
-#include "table/poker.h"
+#include "table/control_table.h"
 
 namespace velmora {
 namespace {
 
 void PlayHand(Poker& form, bool doubleOnce) {
-    form.Click(Control::Deal1);
+    form.Click(EntryOf(&Poker::Deal1));
     form.AdvanceTo(form.Timers.Now() + 1250);  // five cards, 250 ms apart
-    form.Click(Control::Deal2);                // draw, keeping the suggested holds
+    form.Click(EntryOf(&Poker::Deal2));                // draw, keeping the suggested holds
     form.AdvanceTo(form.Timers.Now() + 1500);  // the draw and the result step
     if (doubleOnce && form.DoubleB.Visible) {
-        form.Click(Control::DoubleB);
-        form.Click(Control::Big);
+        form.Click(EntryOf(&Poker::DoubleB));
+        form.Click(EntryOf(&Poker::Big));
     }
-    form.Click(Control::Take);  // ignored when nothing is on offer
+    form.Click(EntryOf(&Poker::Take));  // ignored when nothing is on offer
 }
 
 void WholeHands(benchmark::State& state) {

@@ -12,7 +12,6 @@
 namespace velmora {
 namespace {
 
-constexpr int kCarryOverTimer = 7;
 constexpr std::array<int, 4> kStandingRoll = {84, 88, 92, 96};  // for DoubleStep 1..4
 // The next doubling of a win above this would pass what WinAmount can hold.
 constexpr int kLastDoublableWin = 16383;
@@ -33,6 +32,10 @@ void Poker::DoubleB_Click() {
     for (int slot = 2; slot <= kSlotCount; ++slot) Picture[slot].Frame = kCardBack;
     DoubleStep = 1;
 }
+
+void Poker::Big_Click() { Guess_Click(Guess::Big); }
+
+void Poker::Small_Click() { Guess_Click(Guess::Small); }
 
 void Poker::Guess_Click(Guess guess) {
     // The player guesses against the card shown: a carry-over still waiting
@@ -89,7 +92,7 @@ void Poker::DoubleLost() {
     Deal1.Visible = true;
     Take.Visible = false;
     DisplayOver();
-    SetFocus(ButtonName::Deal1);
+    SetFocus(&Poker::Deal1);
 }
 
 // The carry-over after every fourth right guess: the last card becomes the

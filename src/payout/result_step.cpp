@@ -1,5 +1,5 @@
 #include "payout/win_message.h"
-#include "rules/pay_table.h"
+#include "table/control_table.h"
 #include "table/poker.h"
 
 namespace velmora {
@@ -12,14 +12,14 @@ void Poker::Timer6_Timer() {
     EvaluateHand();
     Deal2.Visible = false;
 
-    const PayLine* won = nullptr;
-    for (const PayLine& line : kPayTable)
-        if (IsMarked(this->*line.label)) won = &line;
+    const PayLineEntry* won = nullptr;
+    for (const PayLineEntry& line : kPayLines)
+        if (!won && IsMarked(this->*line.member)) won = &line;
 
     if (!won) {
         DisplayOver();
         Deal1.Visible = true;
-        SetFocus(ButtonName::Deal1);
+        SetFocus(&Poker::Deal1);
     } else {
         HandPay = won->points;
         WinAmount = static_cast<std::int16_t>(HandPay);
@@ -27,7 +27,7 @@ void Poker::Timer6_Timer() {
         Take.Visible = true;
         DoubleB.Visible = true;
     }
-    Timers.SetEnabled(6, false);
+    Timers.SetEnabled(kResultTimer, false);
 }
 
 }  // namespace velmora

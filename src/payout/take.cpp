@@ -5,7 +5,7 @@ namespace velmora {
 
 // Moves the win into the credits and ends the hand.
 void Poker::Take_Click() {
-    if (Timers.Enabled(7)) Timer7_Timer();  // a pending carry-over is finished first
+    if (Timers.Enabled(kCarryOverTimer)) Timer7_Timer();  // a pending carry-over is finished first
     MousePointer = kHourglass;
     DoubleB.Visible = false;
     Score.Caption = WriteCredits(ReadCredits(Score.Caption) + WinAmount);
@@ -15,7 +15,7 @@ void Poker::Take_Click() {
     ClearPayHighlight();
     Deal1.Visible = true;
     DisplayOver();
-    SetFocus(ButtonName::Deal1);
+    SetFocus(&Poker::Deal1);
     MousePointer = kDefaultPointer;
 }
 

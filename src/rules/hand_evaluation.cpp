@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "rules/pay_table.h"
 #include "table/card_code.h"
+#include "table/control_table.h"
 #include "table/poker.h"
 
 namespace velmora {
@@ -83,8 +83,8 @@ void Poker::EvaluateHand() {
 // Takes the marking off: green lines go back to dark grey, lowest line first;
 // a line of any other colour is left alone.
 void Poker::ClearPayHighlight() {
-    for (const PayLine& payLine : kPayTable) {
-        Label& label = this->*payLine.label;
+    for (auto line = kPayLines.rbegin(); line != kPayLines.rend(); ++line) {
+        Label& label = this->*line->member;
         if (IsMarked(label)) label.BackColor = kDarkGrey;
     }
 }

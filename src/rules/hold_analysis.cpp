@@ -1,7 +1,7 @@
 #include <array>
 #include <initializer_list>
 
-#include "rules/pay_table.h"
+#include "table/control_table.h"
 #include "table/card_code.h"
 #include "table/poker.h"
 

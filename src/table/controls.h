@@ -42,16 +42,4 @@ struct CardControl {
     std::int16_t Frame = kCardBack;
 };
 
-// Every button of the table window, in its keyboard focus order.
-enum class ButtonName { Deal1, About, Sortie, Small, Big, Take, Deal2, Cancel, DoubleB };
-inline constexpr int kButtonCount = 9;
-
-// Everything a click can be delivered to: the table's buttons, the five click
-// areas over the cards and the About window's OK button.
-enum class Control {
-    Deal1, Deal2, Cancel, Take, DoubleB, Big, Small, About, Sortie,
-    Label1, Label2, Label3, Label4, Label5,
-    cmdOk,
-};
-
 }  // namespace velmora

@@ -10,7 +10,6 @@ namespace velmora {
 namespace {
 constexpr int kRevealInterval = 250;
 constexpr int kHeldSlotInterval = 1;
-constexpr int kResultTimer = 6;
 }  // namespace
 
 void Poker::Deal1_Click() {
@@ -64,7 +63,7 @@ void Poker::Timer5_Timer() {
         Deal2.Enabled = true;
         Cancel.Visible = true;
         Panel.Caption = "Click inside the card you want to keep";
-        SetFocus(ButtonName::Deal2);
+        SetFocus(&Poker::Deal2);
         MousePointer = kDefaultPointer;
     } else if (Deal2.Visible) {
         if (!Hold[5].Visible) {

@@ -1,20 +1,20 @@
 #include "table/poker.h"
 
-#include "rules/pay_table.h"
+#include "table/control_table.h"
 
 namespace velmora {
 
 Poker::Poker(RandomSource& random)
     : Timers({250, 250, 250, 250, 250, 250, 500}), random_(random) {
-    for (const PayLine& line : kPayTable) {
-        Label& label = this->*line.label;
+    for (const PayLineEntry& line : kPayLines) {
+        Label& label = this->*line.member;
         label.Caption = PayLineCaption(line);
         label.BackColor = kDarkGrey;
     }
     for (Label& hold : Hold) hold = Label{"HOLD", false, kBlack};
     Panel.Caption = "Press Deal to Start the Game";
     Score.Caption = "00010";
-    for (Button* hidden : {&Cancel, &Small, &DoubleB, &Big, &Take, &Deal2}) hidden->Visible = false;
+    for (const ButtonEntry& button : kButtons) (this->*button.member).Visible = button.shownAtStart;
     Form_Load();
 }
 
@@ -26,8 +26,8 @@ void Poker::Form_Load() {
 
 void Poker::DisplayOver() { Panel.Caption = "Press Deal for next hand"; }
 
-void Poker::SetFocus(ButtonName name) {
-    Focus = name;
+void Poker::SetFocus(Button Poker::*button) {
+    Focus = button;
     ++FocusRequests;
 }
 
@@ -36,77 +36,30 @@ float Poker::Roll() {
     return random_.Next();
 }
 
-Button& Poker::ButtonNamed(ButtonName name) {
-    return const_cast<Button&>(static_cast<const Poker&>(*this).ButtonNamed(name));
-}
-
-const Button& Poker::ButtonNamed(ButtonName name) const {
-    switch (name) {
-        case ButtonName::Deal1: return Deal1;
-        case ButtonName::About: return About;
-        case ButtonName::Sortie: return Sortie;
-        case ButtonName::Small: return Small;
-        case ButtonName::Big: return Big;
-        case ButtonName::Take: return Take;
-        case ButtonName::Deal2: return Deal2;
-        case ButtonName::Cancel: return Cancel;
-        case ButtonName::DoubleB: return DoubleB;
-    }
-    return Deal1;
-}
-
 // ---- Events ----
 
-void Poker::Click(Control control) {
-    if (Ended) return;
-    if (AboutOpen) {
-        if (control == Control::cmdOk) cmdOk_Click();
-        return;
-    }
-    switch (control) {
-        case Control::Deal1: return ClickButton(ButtonName::Deal1);
-        case Control::Deal2: return ClickButton(ButtonName::Deal2);
-        case Control::Cancel: return ClickButton(ButtonName::Cancel);
-        case Control::Take: return ClickButton(ButtonName::Take);
-        case Control::DoubleB: return ClickButton(ButtonName::DoubleB);
-        case Control::Big: return ClickButton(ButtonName::Big);
-        case Control::Small: return ClickButton(ButtonName::Small);
-        case Control::About: return ClickButton(ButtonName::About);
-        case Control::Sortie: return ClickButton(ButtonName::Sortie);
-        case Control::Label1: return Label_Click(1);
-        case Control::Label2: return Label_Click(2);
-        case Control::Label3: return Label_Click(3);
-        case Control::Label4: return Label_Click(4);
-        case Control::Label5: return Label_Click(5);
-        case Control::cmdOk: return;  // the About window is closed
-    }
+void Poker::Click(const ButtonEntry& entry) {
+    if (Ended || AboutOpen) return;
+    const Button& button = this->*entry.member;
+    if (button.Visible && button.Enabled) (this->*entry.click)();
 }
 
-void Poker::DblClick(int slot) {
+void Poker::ClickLabel(int slot) {
     if (Ended || AboutOpen) return;
     Label_Click(slot);
 }
 
+void Poker::ClickOk() {
+    if (Ended || !AboutOpen) return;
+    cmdOk_Click();
+}
+
+void Poker::DblClick(int slot) { ClickLabel(slot); }
+
 void Poker::Press() {
     if (Ended) return;
     if (AboutOpen) return cmdOk_Click();
-    ClickButton(Focus);
-}
-
-void Poker::ClickButton(ButtonName name) {
-    const Button& button = ButtonNamed(name);
-    if (!button.Visible || !button.Enabled) return;
-    switch (name) {
-        case ButtonName::Deal1: return Deal1_Click();
-        case ButtonName::Deal2: return Deal2_Click();
-        case ButtonName::Cancel: return Cancel_Click();
-        case ButtonName::Take: return Take_Click();
-        case ButtonName::DoubleB: return DoubleB_Click();
-        case ButtonName::Big: return Guess_Click(Guess::Big);
-        case ButtonName::Small: return Guess_Click(Guess::Small);
-        case ButtonName::About: return About_Click();
-        case ButtonName::Sortie: return Sortie_Click();
-    }
+    Click(EntryOf(Focus));
 }
 
 void Poker::AdvanceTo(Millis t) {
@@ -121,8 +74,8 @@ void Poker::AdvanceTo(Millis t) {
 void Poker::Tick(int timer) {
     switch (timer) {
         case 5: return Timer5_Timer();
-        case 6: return Timer6_Timer();
-        case 7: return Timer7_Timer();
+        case kResultTimer: return Timer6_Timer();
+        case kCarryOverTimer: return Timer7_Timer();
         default: return Timer_Timer(timer);
     }
 }

@@ -19,6 +19,12 @@ using Blocks = Numbered<T, kBlockCount>;
 
 enum class Guess { Big, Small };
 
+struct ButtonEntry;
+
+// The timers besides the reveal chain's Timer1..Timer5.
+inline constexpr int kResultTimer = 6;
+inline constexpr int kCarryOverTimer = 7;
+
 // The table window: every control the game reads and writes, as plain data,
 // the window-level variables, and every procedure of the game. The state the
 // player sees lives in the controls and is read back from them: the credits
@@ -33,9 +39,11 @@ public:
     explicit Poker(RandomSource& random = ProcessRandom());
 
     // ---- Events, as the window (or a driver) delivers them ----
-    // A click on a named control; hidden or disabled buttons ignore it, and
-    // while the About window is open only its OK button takes one.
-    void Click(Control control);
+    // Clicks: a hidden or disabled button ignores one, and while the About
+    // window is open only its OK button takes one.
+    void Click(const ButtonEntry& button);
+    void ClickLabel(int slot);  // the click area over card `slot`
+    void ClickOk();             // the About window's OK button
     // The double-click event of the click area over card `slot`.
     void DblClick(int slot);
     // A key press (Space, Enter) on the button that has the keyboard focus.
@@ -57,7 +65,7 @@ public:
     // ---- The screen's mouse pointer: kDefaultPointer or kHourglass ----
     int MousePointer = kDefaultPointer;
     // ---- Keyboard focus: the button the game last gave it to ----
-    ButtonName Focus = ButtonName::Deal1;
+    Button Poker::*Focus = &Poker::Deal1;
     // Counts focus requests, so a front end sees a request repeated for the
     // button that already has the focus.
     unsigned FocusRequests = 0;
@@ -77,13 +85,10 @@ public:
     Blocks<std::int16_t> RoyalCount;
     Ranks<std::int16_t> RankSlots;
 
-    Button& ButtonNamed(ButtonName name);
-    const Button& ButtonNamed(ButtonName name) const;
-
     // ---- Start-up and the end of a hand (table/poker.cpp) ----
     void Form_Load();
     void DisplayOver();
-    void SetFocus(ButtonName name);
+    void SetFocus(Button Poker::*button);
 
     // ---- Card drawing (table/card_drawing.cpp) ----
     void DrawCard(int slot);
@@ -106,7 +111,9 @@ public:
     // ---- Result, double-up and take (payout/) ----
     void Timer6_Timer();
     void DoubleB_Click();
-    void Guess_Click(Guess guess);  // Big_Click and Small_Click
+    void Big_Click();
+    void Small_Click();
+    void Guess_Click(Guess guess);
     void RankCards();
     void DoubleWin();
     void DoubleLost();
@@ -123,7 +130,6 @@ public:
 
 private:
     void Tick(int timer);
-    void ClickButton(ButtonName name);
 
     RandomSource& random_;
 };

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 
 #include "ui/about_window.h"
 #include "ui/accessibility.h"
@@ -16,53 +17,20 @@
 #include "ui/click_area.h"
 #include "ui/geometry.h"
 #include "ui/look.h"
-#include "rules/pay_table.h"
+#include "ui/table_design.h"
+#include "table/control_table.h"
 #include "table/credit_text.h"
 #include "ui/word_button.h"
 
 namespace velmora::ui {
 namespace {
 
-struct ButtonDesign {
-    ButtonName name;
-    Control control;
-    const char* objectName;
-    const char* word;
-    Colour face;
-    int top;  // twips
-    const char* description;  // for assistive technology
-};
-
-// In keyboard focus order.
-constexpr ButtonDesign kButtons[] = {
-    {ButtonName::Deal1, Control::Deal1, "Deal1", "Deal", kOrange, 3060, "Deal a new hand for one credit"},
-    {ButtonName::About, Control::About, "About", "About", kLightOrange, 3720, "About Velmora"},
-    {ButtonName::Sortie, Control::Sortie, "Sortie", "Exit", kLightOrange, 4380, "End the game"},
-    {ButtonName::Small, Control::Small, "Small", "Small", kDarkRed, 1080, "Guess that the next card is smaller"},
-    {ButtonName::Big, Control::Big, "Big", "Big", kDarkRed, 1740, "Guess that the next card is bigger"},
-    {ButtonName::Take, Control::Take, "Take", "Take", kLightOrange, 2400, "Add the win to the credits"},
-    {ButtonName::Deal2, Control::Deal2, "Deal2", "Deal", kOrange, 3060, "Draw: replace every card without HOLD"},
-    {ButtonName::Cancel, Control::Cancel, "Cancel", "Cancel", kLightOrange, 1080, "Let go of every held card"},
-    {ButtonName::DoubleB, Control::DoubleB, "DoubleB", "Double", kLightOrange, 1740,
-     "Risk the win on big-or-small guesses"},
-};
-
-struct PayLineDesign {
-    Label Poker::*label;
-    const char* objectName;
-    int left, top;  // twips
-};
-
-constexpr PayLineDesign kPayLines[] = {
-    {&Poker::Royal, "Royal", 180, 480},     {&Poker::SFlush, "SFlush", 180, 780},
-    {&Poker::Kind, "Kind", 180, 1080},      {&Poker::Full, "Full", 180, 1380},
-    {&Poker::Flush, "Flush", 3180, 480},    {&Poker::Straight, "Straight", 3180, 780},
-    {&Poker::Tree, "Tree", 3180, 1080},     {&Poker::Two, "Two", 3180, 1380},
-    {&Poker::Jack, "Jack", 1680, 1680},
-};
-
-Control ClickAreaControl(int slot) {
-    return static_cast<Control>(static_cast<int>(Control::Label1) + slot - 1);
+// The buttons in their keyboard focus order.
+std::vector<const ButtonEntry*> InFocusOrder() {
+    std::vector<const ButtonEntry*> order;
+    for (const ButtonEntry& entry : kButtons) order.push_back(&entry);
+    std::sort(order.begin(), order.end(), [](auto* a, auto* b) { return a->focusOrder < b->focusOrder; });
+    return order;
 }
 
 }  // namespace
@@ -103,11 +71,11 @@ TableWindow::~TableWindow() {
 }
 
 void TableWindow::Build() {
-    for (const PayLineDesign& line : kPayLines) {
+    for (const PayLineEntry& line : kPayLines) {
         auto* label = new CaptionView(FixedPitchFont(12, true), ToQColor(kOrange), Qt::AlignLeft, this);
-        label->setObjectName(QString::fromLatin1(line.objectName));
-        label->setGeometry(PayLineRect(line.left, line.top));
-        labels_[&(model_.*line.label)] = label;
+        label->setObjectName(QString::fromLatin1(line.name.data(), qsizetype(line.name.size())));
+        label->setGeometry(PayLineRectOf(line.member));
+        labels_[&(model_.*line.member)] = label;
     }
 
     for (int slot = 1; slot <= kSlotCount; ++slot) {
@@ -127,8 +95,7 @@ void TableWindow::Build() {
         area->setObjectName(QStringLiteral("Label%1").arg(slot));
         area->setGeometry(ClickAreaRect(slot));
         area->setAccessibleDescription(tr("Click, or press %1, to hold or let go of this card").arg(slot));
-        connect(area, &ClickArea::clicked, this,
-                [this, slot] { Deliver([slot](Poker& m) { m.Click(ClickAreaControl(slot)); }); });
+        connect(area, &ClickArea::clicked, this, [this, slot] { Deliver([slot](Poker& m) { m.ClickLabel(slot); }); });
         connect(area, &ClickArea::doubleClicked, this, [this, slot] { Deliver([slot](Poker& m) { m.DblClick(slot); }); });
         clickAreas_[slot] = area;
     }
@@ -144,27 +111,40 @@ void TableWindow::Build() {
     labels_[&model_.Score] = score;
 
     QWidget* previous = nullptr;
-    for (const ButtonDesign& design : kButtons) {
-        auto* button = new WordButton(QString::fromLatin1(design.word), ToQColor(design.face), this);
-        button->setObjectName(QString::fromLatin1(design.objectName));
-        button->setGeometry(ButtonRect(design.top));
-        button->setAccessibleDescription(tr(design.description));
-        const Control control = design.control;
-        connect(button, &QAbstractButton::clicked, this,
-                [this, control] { Deliver([control](Poker& m) { m.Click(control); }); });
-        buttons_[design.name] = button;
+    for (const ButtonEntry* entry : InFocusOrder()) {
+        const ButtonLook& look = LookOf(entry->member);
+        auto* button = new WordButton(tr(look.word), ToQColor(look.face), this);
+        button->setObjectName(QString::fromLatin1(entry->name.data(), qsizetype(entry->name.size())));
+        button->setGeometry(ButtonRect(look.top));
+        const QString key(QLatin1Char(look.key));
+        button->setToolTip(tr("%1 (key %2)").arg(tr(look.description), key));
+        button->setAccessibleDescription(tr("%1. Key: %2").arg(tr(look.description), key));
+        connect(button, &QAbstractButton::clicked, this, [this, entry] { Deliver([entry](Poker& m) { m.Click(*entry); }); });
+        buttons_.emplace_back(entry, button);
         if (previous) setTabOrder(previous, button);
         previous = button;
     }
 }
 
-// Keys 1 to 5 act as a click on card 1 to 5, with every rule of a click.
-// Other keys go to the focused button as usual.
+// Keys 1 to 5 act as a click on card 1 to 5, and each button's letter as a
+// click on it, with every rule of a click. Other keys go to the focused
+// button as usual; Space and Enter do nothing while no button has the focus.
 void TableWindow::keyPressEvent(QKeyEvent* event) {
-    const int slot = event->key() - Qt::Key_0;
-    if (slot >= 1 && slot <= kSlotCount && !event->isAutoRepeat()) {
-        Deliver([slot](Poker& m) { m.Click(ClickAreaControl(slot)); });
+    if (event->isAutoRepeat() || (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))) {
+        QWidget::keyPressEvent(event);
         return;
+    }
+    const int slot = event->key() - Qt::Key_0;
+    if (slot >= 1 && slot <= kSlotCount) {
+        Deliver([slot](Poker& m) { m.ClickLabel(slot); });
+        return;
+    }
+    for (const auto& [entry, button] : buttons_) {
+        const Button& state = model_.*entry->member;
+        if (event->key() == LookOf(entry->member).key && state.Visible && state.Enabled) {
+            Deliver([entry = entry](Poker& m) { m.Click(*entry); });
+            return;
+        }
     }
     QWidget::keyPressEvent(event);
 }
@@ -224,15 +204,7 @@ void TableWindow::Sync() {
         }
         cards_[slot]->SetFrame(picture.Frame);
     }
-    for (const auto& [name, button] : buttons_) {
-        const Button& state = model_.ButtonNamed(name);
-        button->setVisible(state.Visible);
-        button->setEnabled(state.Enabled);
-    }
-    if (model_.FocusRequests != focusRequestsSeen_) {
-        focusRequestsSeen_ = model_.FocusRequests;
-        buttons_[model_.Focus]->setFocus(Qt::OtherFocusReason);
-    }
+    SyncButtons();
     SyncDescriptions();
     SyncPointer();
     SyncAbout();
@@ -254,14 +226,49 @@ void TableWindow::SyncDescriptions() {
         cards_[slot]->setAccessibleName(card);
         clickAreas_[slot]->setAccessibleName(card);
     }
-    for (const PayLine& line : kPayTable) {
-        const Label& label = model_.*line.label;
-        QString name = tr("%1, pays %2").arg(QString::fromLatin1(line.name)).arg(line.points);
+    for (const PayLineEntry& line : kPayLines) {
+        const Label& label = model_.*line.member;
+        QString name = tr("%1, pays %2").arg(QString::fromLatin1(line.hand.data(), qsizetype(line.hand.size()))).arg(line.points);
         if (IsMarked(label)) name += tr(", lit");
         labels_[&label]->setAccessibleName(name);
     }
     labels_[&model_.Score]->setAccessibleName(tr("Credits: %1").arg(ReadCredits(model_.Score.Caption)));
     labels_[&model_.Panel]->setAccessibleName(QString::fromStdString(model_.Panel.Caption));
+}
+
+// The buttons' states, and where the keyboard focus goes. The game gives it
+// to a button now and then; when a phase changes and the game has asked for
+// nothing, the window gives it to the phase's main button (Take, then Big,
+// then Deal); a focused button that goes away leaves it with the window
+// itself, never with the next button in the Tab order, About or Exit.
+void TableWindow::SyncButtons() {
+    auto available = [this](const ButtonEntry* entry) {
+        const Button& state = model_.*entry->member;
+        return state.Visible && state.Enabled;
+    };
+    unsigned onShow = 0;
+    for (const auto& [entry, button] : buttons_) {
+        if (focusWidget() == button && !available(entry)) setFocus(Qt::OtherFocusReason);
+        button->setVisible((model_.*entry->member).Visible);
+        button->setEnabled((model_.*entry->member).Enabled);
+        onShow = onShow << 1 | unsigned(available(entry));
+    }
+    WordButton* focus = nullptr;
+    if (model_.FocusRequests != focusRequestsSeen_) {
+        focus = ButtonOf(model_.Focus);
+    } else if (onShow != buttonsOnShow_) {
+        for (Button Poker::*preferred : kFocusPreference)
+            if (!focus && available(&EntryOf(preferred))) focus = ButtonOf(preferred);
+    }
+    focusRequestsSeen_ = model_.FocusRequests;
+    buttonsOnShow_ = onShow;
+    if (focus && focus->isEnabled()) focus->setFocus(Qt::OtherFocusReason);
+}
+
+WordButton* TableWindow::ButtonOf(Button Poker::*member) const {
+    for (const auto& [entry, button] : buttons_)
+        if (entry->member == member) return button;
+    return nullptr;
 }
 
 void TableWindow::SyncPointer() {
@@ -277,7 +284,7 @@ void TableWindow::SyncAbout() {
         about_ = new AboutWindow(this);
         about_->setAttribute(Qt::WA_DeleteOnClose);
         connect(about_, &AboutWindow::okRequested, this,
-                [this] { Deliver([](Poker& m) { m.Click(Control::cmdOk); }); });
+                [this] { Deliver([](Poker& m) { m.ClickOk(); }); });
         about_->show();
     } else if (!model_.AboutOpen && about_) {
         about_->close();

@@ -8,9 +8,15 @@
 #include <future>
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "table/poker.h"
 #include "ui/card_picture_file.h"
+
+namespace velmora {
+struct ButtonEntry;
+}
 
 namespace velmora::ui {
 
@@ -53,6 +59,8 @@ private:
     void Deliver(const std::function<void(Poker&)>& event);
     void Sync();
     void SyncAbout();
+    void SyncButtons();
+    WordButton* ButtonOf(Button Poker::*member) const;
     void SyncPointer();
     void SyncDescriptions();
     void Reschedule();
@@ -68,7 +76,7 @@ private:
     // thread while the window is built.
     std::string preloadSource_;
     std::future<CardPictures> preload_;
-    std::map<ButtonName, WordButton*> buttons_;
+    std::vector<std::pair<const ButtonEntry*, WordButton*>> buttons_;  // in focus order
     std::map<const Label*, CaptionView*> labels_;
     Slots<CardView*> cards_{};
     Slots<std::string> cardSources_{};
@@ -77,6 +85,7 @@ private:
     bool hourglassShown_ = false;
     // The window opens with the focus where the model has it.
     unsigned focusRequestsSeen_ = ~0u;
+    unsigned buttonsOnShow_ = 0;
 };
 
 }  // namespace velmora::ui

@@ -1,7 +1,7 @@
 // The table as the window opens, and the About window and Exit.
 #include <gtest/gtest.h>
 
-#include "table/poker.h"
+#include "table/control_table.h"
 
 namespace velmora {
 namespace {
@@ -35,11 +35,11 @@ TEST(DesignState, CardsHaveTheirPictureFileAndHoldMarkersTheirWord) {
 
 TEST(AboutAndExit, AboutTakesAllInputUntilOkAndLeavesTheTableAsItWas) {
     Poker form;
-    form.Click(Control::About);
+    form.Click(EntryOf(&Poker::About));
     ASSERT_TRUE(form.AboutOpen);
     const Poker before = form;
-    for (const Control control : {Control::Deal1, Control::About, Control::Sortie, Control::Label3})
-        form.Click(control);
+    for (const ButtonEntry& button : kButtons) form.Click(button);
+    form.ClickLabel(3);
     form.DblClick(2);
     EXPECT_FALSE(form.Ended);
     EXPECT_EQ(form.Score.Caption, before.Score.Caption);
@@ -48,8 +48,8 @@ TEST(AboutAndExit, AboutTakesAllInputUntilOkAndLeavesTheTableAsItWas) {
 
     form.Press();  // Enter on the About window presses its OK
     EXPECT_FALSE(form.AboutOpen);
-    form.Click(Control::cmdOk);  // no About window: nothing
-    form.Click(Control::Sortie);
+    form.ClickOk();  // no About window: nothing
+    form.Click(EntryOf(&Poker::Sortie));
     EXPECT_TRUE(form.Ended);
 }
 

@@ -2,7 +2,7 @@
 // by the credit text rules, whatever its length or sign.
 #include <gtest/gtest.h>
 
-#include "table/poker.h"
+#include "table/control_table.h"
 
 namespace velmora {
 namespace {
@@ -19,11 +19,11 @@ TEST(Take, AddsTheWinToTheCaptionAndEndsTheHand) {
         form.Take.Visible = form.DoubleB.Visible = true;
         form.Deal1.Visible = false;
         form.Jack.BackColor = kGreen;
-        form.Click(Control::Take);
+        form.Click(EntryOf(&Poker::Take));
         EXPECT_EQ(form.Score.Caption, c.after) << c.before << " + " << c.win;
         EXPECT_FALSE(form.Take.Visible || form.DoubleB.Visible || form.Big.Visible || form.Small.Visible);
         EXPECT_TRUE(form.Deal1.Visible);
-        EXPECT_EQ(form.Focus, ButtonName::Deal1);
+        EXPECT_EQ(form.Focus, &Poker::Deal1);
         EXPECT_EQ(form.Jack.BackColor, kDarkGrey);
         EXPECT_EQ(form.Panel.Caption, "Press Deal for next hand");
         EXPECT_EQ(form.MousePointer, kDefaultPointer);

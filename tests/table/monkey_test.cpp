@@ -14,7 +14,7 @@
 #include <sstream>
 
 #include "table/credit_text.h"
-#include "table/poker.h"
+#include "table/control_table.h"
 
 namespace velmora {
 namespace {
@@ -28,35 +28,6 @@ long PeakRssKiB() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
-}
-
-const Button& ButtonFor(const Poker& form, Control control) {
-    switch (control) {
-        case Control::Deal1: return form.Deal1;
-        case Control::Deal2: return form.Deal2;
-        case Control::Cancel: return form.Cancel;
-        case Control::Take: return form.Take;
-        case Control::DoubleB: return form.DoubleB;
-        case Control::Big: return form.Big;
-        case Control::Small: return form.Small;
-        case Control::About: return form.About;
-        default: return form.Sortie;
-    }
-}
-
-Control ControlOf(ButtonName name) {
-    switch (name) {
-        case ButtonName::Deal1: return Control::Deal1;
-        case ButtonName::About: return Control::About;
-        case ButtonName::Sortie: return Control::Sortie;
-        case ButtonName::Small: return Control::Small;
-        case ButtonName::Big: return Control::Big;
-        case ButtonName::Take: return Control::Take;
-        case ButtonName::Deal2: return Control::Deal2;
-        case ButtonName::Cancel: return Control::Cancel;
-        case ButtonName::DoubleB: return Control::DoubleB;
-    }
-    return Control::Sortie;
 }
 
 // Everything that must hold of the table after any event; "" when it does.
@@ -75,9 +46,7 @@ std::string Broken(const Poker& form, double expectedCredits) {
     if (form.DoubleB.Visible && form.Big.Visible) broken << "Double and Big both shown; ";
     if (form.Deal1.Visible && form.Deal2.Visible) broken << "both Deal buttons shown; ";
     int green = 0;
-    for (const Label* line : {&form.Royal, &form.SFlush, &form.Kind, &form.Full, &form.Flush, &form.Straight,
-                              &form.Tree, &form.Two, &form.Jack})
-        green += line->BackColor == kGreen;
+    for (const PayLineEntry& line : kPayLines) green += IsMarked(form.*line.member);
     if (green > 1) broken << green << " lines green; ";
     const bool ready = form.Deal1.Visible && form.Deal1.Enabled;
     if (ready && form.Timers.AnyEnabled()) broken << "a timer runs while the table is ready; ";
@@ -106,16 +75,12 @@ TEST(Monkey, RandomPlayKeepsTheTableSound) {
     for (long long event = 0; event < events && failures < 5; ++event) {
         if (event == events / 10) rssAfterWarmUp = PeakRssKiB();
         // What the press or click will reach, seen before it happens.
-        const auto effective = [&](Control control) {
-            if (form.AboutOpen || control > Control::Sortie) return false;
-            const Button& button = ButtonFor(form, control);
-            return button.Visible && button.Enabled;
-        };
-        const auto account = [&](Control control) {
-            if (!effective(control)) return;
-            if (control == Control::Deal1) credits -= 1, ++deals;
-            if (control == Control::Take) credits += form.WinAmount, ++takes;
-            if (control == Control::DoubleB) ++doubles;
+        const auto account = [&](const ButtonEntry& entry) {
+            const Button& button = form.*entry.member;
+            if (form.AboutOpen || !button.Visible || !button.Enabled) return;
+            if (entry.member == &Poker::Deal1) credits -= 1, ++deals;
+            if (entry.member == &Poker::Take) credits += form.WinAmount, ++takes;
+            if (entry.member == &Poker::DoubleB) ++doubles;
         };
         std::string what;
         switch (pick(10)) {
@@ -127,12 +92,14 @@ TEST(Monkey, RandomPlayKeepsTheTableSound) {
                 break;
             }
             case 4: case 5: case 6: {  // a click anywhere but Exit
-                Control control = static_cast<Control>(pick(15));
-                if (control == Control::Sortie) control = Control::cmdOk;
-                if (control == Control::About && pick(4) != 0) control = Control::Deal1;  // About now and then
-                what = "click " + std::to_string(static_cast<int>(control));
-                account(control);
-                form.Click(control);
+                const int target = pick(15);  // a button, a card's click area or the About window's OK
+                what = "click " + std::to_string(target);
+                const ButtonEntry* entry = target < 9 ? &kButtons[static_cast<std::size_t>(target)] : nullptr;
+                if (entry && entry->member == &Poker::About && pick(4) != 0) entry = &EntryOf(&Poker::Deal1);  // About now and then
+                if (entry && entry->member == &Poker::Sortie) entry = nullptr;
+                if (entry) account(*entry), form.Click(*entry);
+                else if (target >= 9 && target < 14) form.ClickLabel(target - 8);
+                else form.ClickOk();
                 break;
             }
             case 7: {
@@ -143,8 +110,8 @@ TEST(Monkey, RandomPlayKeepsTheTableSound) {
             }
             default: {  // Space or Enter on the focused button (OK while About is open)
                 what = "press";
-                if (!form.AboutOpen && form.Focus != ButtonName::Sortie) account(ControlOf(form.Focus));
-                if (form.Focus == ButtonName::Sortie && !form.AboutOpen) break;  // the monkey never quits
+                if (form.Focus == &Poker::Sortie && !form.AboutOpen) break;  // the monkey never quits
+                account(EntryOf(form.Focus));
                 form.Press();
             }
         }

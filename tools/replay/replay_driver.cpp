@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "table/control_table.h"
 #include "table/random_source.h"
 
 namespace velmora::replay {
@@ -26,17 +27,11 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
-std::optional<Control> ControlNamed(std::string_view name) {
-    static constexpr std::pair<std::string_view, Control> kControls[] = {
-        {"Deal1", Control::Deal1},   {"Deal2", Control::Deal2},   {"Cancel", Control::Cancel},
-        {"Take", Control::Take},     {"DoubleB", Control::DoubleB}, {"Big", Control::Big},
-        {"Small", Control::Small},   {"About", Control::About},   {"Sortie", Control::Sortie},
-        {"Label1", Control::Label1}, {"Label2", Control::Label2}, {"Label3", Control::Label3},
-        {"Label4", Control::Label4}, {"Label5", Control::Label5}, {"cmdOk", Control::cmdOk},
-    };
-    for (const auto& [controlName, control] : kControls)
-        if (controlName == name) return control;
-    return std::nullopt;
+// The slot of a click area's name, "Label1".."Label5", or 0.
+int ClickAreaSlot(std::string_view name) {
+    if (name.size() != kClickAreaPrefix.size() + 1 || !name.starts_with(kClickAreaPrefix)) return 0;
+    const int slot = name.back() - '0';
+    return slot >= 1 && slot <= kSlotCount ? slot : 0;
 }
 
 // A decimal in [0, 1), as a single-precision roll. A decimal so close to 1
@@ -82,15 +77,15 @@ public:
             for (const float roll : rolls) random_.Queue(roll);
         } else if (command == "click") {
             ExpectArguments(words, 1);
-            const auto control = ControlNamed(words[1]);
-            if (!control) throw BadInput{"unknown control '" + words[1] + "'"};
-            form_.Click(*control);
+            if (const ButtonEntry* button = ButtonNamed(words[1])) form_.Click(*button);
+            else if (const int slot = ClickAreaSlot(words[1])) form_.ClickLabel(slot);
+            else if (words[1] == kAboutOkName) form_.ClickOk();
+            else throw BadInput{"unknown control '" + words[1] + "'"};
         } else if (command == "dblclick") {
             ExpectArguments(words, 1);
-            const auto control = ControlNamed(words[1]);
-            if (!control || *control < Control::Label1 || *control > Control::Label5)
-                throw BadInput{"'" + words[1] + "' has no double-click event; use Label1 to Label5"};
-            form_.DblClick(static_cast<int>(*control) - static_cast<int>(Control::Label1) + 1);
+            const int slot = ClickAreaSlot(words[1]);
+            if (!slot) throw BadInput{"'" + words[1] + "' has no double-click event; use Label1 to Label5"};
+            form_.DblClick(slot);
         } else if (command == "press") {
             ExpectArguments(words, 0);
             form_.Press();

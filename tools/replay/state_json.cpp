@@ -3,24 +3,10 @@
 #include <string_view>
 
 #include "replay_driver.h"
+#include "table/control_table.h"
 
 namespace velmora::replay {
 namespace {
-
-const char* FocusName(ButtonName name) {
-    switch (name) {
-        case ButtonName::Deal1: return "Deal1";
-        case ButtonName::About: return "About";
-        case ButtonName::Sortie: return "Sortie";
-        case ButtonName::Small: return "Small";
-        case ButtonName::Big: return "Big";
-        case ButtonName::Take: return "Take";
-        case ButtonName::Deal2: return "Deal2";
-        case ButtonName::Cancel: return "Cancel";
-        case ButtonName::DoubleB: return "DoubleB";
-    }
-    return "";
-}
 
 class JsonWriter {
 public:
@@ -85,22 +71,18 @@ std::string StateJson(const Poker& form, long long rolls) {
     json.Key("rolls"), json.Value(rolls);
     json.Key("about"), json.Value(form.AboutOpen);
     json.Key("pointer"), json.Value(static_cast<long long>(form.MousePointer));
-    json.Key("focus"), json.Value(std::string_view(FocusName(form.Focus)));
+    json.Key("focus"), json.Value(EntryOf(form.Focus).name);
     json.Key("Score"), json.Value(std::string_view(form.Score.Caption));
     json.Key("Panel"), json.Value(std::string_view(form.Panel.Caption));
 
     json.Key("buttons");
     json.Open('{');
-    const std::array<std::pair<const char*, const Button*>, 9> buttons{{
-        {"Deal1", &form.Deal1}, {"Deal2", &form.Deal2}, {"Cancel", &form.Cancel},
-        {"Take", &form.Take}, {"DoubleB", &form.DoubleB}, {"Big", &form.Big},
-        {"Small", &form.Small}, {"About", &form.About}, {"Sortie", &form.Sortie},
-    }};
-    for (const auto& [name, button] : buttons) {
-        json.Key(name);
+    for (const ButtonEntry& entry : kButtons) {
+        const Button& button = form.*entry.member;
+        json.Key(entry.name);
         json.Open('{');
-        json.Key("visible"), json.Value(button->Visible);
-        json.Key("enabled"), json.Value(button->Enabled);
+        json.Key("visible"), json.Value(button.Visible);
+        json.Key("enabled"), json.Value(button.Enabled);
         json.Close('}');
     }
     json.Close('}');
@@ -117,12 +99,8 @@ std::string StateJson(const Poker& form, long long rolls) {
 
     json.Key("paytable");
     json.Open('{');
-    const std::array<std::pair<const char*, const Label*>, 9> lines{{
-        {"Royal", &form.Royal}, {"SFlush", &form.SFlush}, {"Kind", &form.Kind},
-        {"Full", &form.Full}, {"Flush", &form.Flush}, {"Straight", &form.Straight},
-        {"Tree", &form.Tree}, {"Two", &form.Two}, {"Jack", &form.Jack},
-    }};
-    for (const auto& [name, label] : lines) json.Key(name), json.Value(static_cast<long long>(label->BackColor));
+    for (const PayLineEntry& line : kPayLines)
+        json.Key(line.name), json.Value(static_cast<long long>((form.*line.member).BackColor));
     json.Close('}');
 
     json.Key("Timer");
