@@ -1,6 +1,9 @@
 #include "ui/caption_view.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/look.h"
 
@@ -41,8 +44,30 @@ void CaptionView::paintEvent(QPaintEvent*) {
         painter.setFont(font_);
         painter.drawText(area, static_cast<int>(alignment_) | Qt::TextWordWrap, caption_);
     } else {
-        painter.setFont(FitToWidth(font_, caption_, area.width()));
-        painter.drawText(area, static_cast<int>(alignment_) | Qt::AlignVCenter | Qt::TextDontClip, caption_);
+        QFont font = FitToWidth(font_, caption_, area.width());
+        // The letters' box: from the top of the tallest letter to the bottom
+        // of the descenders. It is centred in the label with at least one
+        // device pixel clear above and below, the font made smaller while it
+        // does not fit, and its baseline on a whole device pixel.
+        const qreal scale = devicePixelRatioF();
+        const QString tallest = QStringLiteral("Hbdfkl") + caption_;
+        const QString lowest = QStringLiteral("gpqy") + caption_;
+        qreal top = 0, bottom = 0;
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            const QFontMetricsF metrics(font);
+            top = -metrics.tightBoundingRect(tallest).top();
+            bottom = metrics.tightBoundingRect(lowest).bottom();
+            const qreal room = area.height() - 2 / scale;
+            if (top + bottom <= room || font.pointSizeF() <= 4.0) break;
+            font.setPointSizeF(std::max(4.0, font.pointSizeF() * room / (top + bottom) - 0.05));
+        }
+        painter.setFont(font);
+        const qreal baseline = std::round((area.top() + (area.height() - top - bottom) / 2 + top) * scale) / scale;
+        const qreal advance = QFontMetricsF(font).horizontalAdvance(caption_);
+        qreal left = area.left();
+        if (alignment_ & Qt::AlignHCenter) left += (area.width() - advance) / 2;
+        else if (alignment_ & Qt::AlignRight) left += area.width() - advance;
+        painter.drawText(QPointF(left, baseline), caption_);
     }
 }
 

@@ -6,15 +6,15 @@
 namespace velmora::ui {
 
 // A label: a caption on a back colour (none: transparent), drawn in its font,
-// made smaller only when a caption would not fit the label's width.
+// made smaller only when a caption would not fit the label. A one-line caption
+// is placed by its font's letters, not its line height, so that capitals,
+// ascenders and descenders stay whole in a label lower than the font's line.
 class CaptionView : public QWidget {
     Q_OBJECT
 public:
     CaptionView(const QFont& font, const QColor& text, Qt::Alignment alignment, QWidget* parent);
 
-    QString Caption() const { return caption_; }
     void SetCaption(const QString& caption);
-    QColor BackColor() const { return back_; }
     void SetBackColor(const QColor& back);
     void SetWordWrap(bool wrap);
 

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QtMath>
+#include <algorithm>
 
 #include "ui/look.h"
 
@@ -32,29 +34,46 @@ void WordButton::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
+// The frame is drawn in device pixels, so that it is even at any scale: a
+// black border and inside it a bevel, each max(1, round(scale)) pixels
+// wide; the bevel is raised (light top and left) or, while the button is
+// held down, sunken, and the word moves down and right with it.
 void WordButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const QRect r = rect();
     const bool sunken = isDown();
-
-    // Face and a raised (or, while pressed, sunken) bevel.
-    painter.fillRect(r, face_);
+    const qreal scale = devicePixelRatioF();
+    const int line = std::max(1, qRound(scale));
     const QColor light = face_.lighter(150);
     const QColor dark = face_.darker(180);
-    painter.setPen(sunken ? dark : light);
-    painter.drawLine(r.topLeft(), r.topRight());
-    painter.drawLine(r.topLeft(), r.bottomLeft());
-    painter.setPen(sunken ? light : dark);
-    painter.drawLine(r.bottomLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomRight());
-    painter.setPen(Qt::black);
-    painter.drawRect(r.adjusted(0, 0, -1, -1));
+
+    painter.save();
+    painter.scale(1 / scale, 1 / scale);
+    const QRect outer(0, 0, qRound(width() * scale), qRound(height() * scale));
+    painter.fillRect(outer, Qt::black);
+    const QRect bevel = outer.adjusted(line, line, -line, -line);
+    painter.fillRect(bevel, sunken ? light : dark);  // bottom and right
+    painter.fillRect(bevel.adjusted(0, 0, -line, -line), sunken ? dark : light);  // top and left
+    painter.fillRect(bevel.adjusted(line, line, -line, -line), face_);
+    if (hasFocus()) {
+        // A dotted ring inside the bevel, in squares of the line width.
+        const QRect ring = bevel.adjusted(3 * line, 3 * line, -4 * line, -4 * line);
+        for (int x = ring.left(); x <= ring.right(); x += 2 * line) {
+            painter.fillRect(x, ring.top(), line, line, InkFor(face_));
+            painter.fillRect(x, ring.bottom(), line, line, InkFor(face_));
+        }
+        for (int y = ring.top(); y <= ring.bottom(); y += 2 * line) {
+            painter.fillRect(ring.left(), y, line, line, InkFor(face_));
+            painter.fillRect(ring.right(), y, line, line, InkFor(face_));
+        }
+    }
+    painter.restore();
 
     // The word, engraved grey while the button is disabled.
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QRect textArea = r.adjusted(4, 2, -4, -2).translated(sunken ? 1 : 0, sunken ? 1 : 0);
-    painter.setFont(FitToWidth(SansFont(kWordPoints, true), word_, textArea.width()));
+    const qreal shift = sunken ? line / scale : 0;
+    const QRectF textArea = QRectF(rect().adjusted(4, 2, -4, -2)).translated(shift, shift);
+    painter.setFont(FitToWidth(SansFont(kWordPoints, true), word_, qFloor(textArea.width())));
     if (isEnabled()) {
         painter.setPen(InkFor(face_));
         painter.drawText(textArea, Qt::AlignCenter, word_);
@@ -63,13 +82,6 @@ void WordButton::paintEvent(QPaintEvent*) {
         painter.drawText(textArea.translated(1, 1), Qt::AlignCenter, word_);
         painter.setPen(face_.darker(160));
         painter.drawText(textArea, Qt::AlignCenter, word_);
-    }
-
-    if (hasFocus()) {
-        QPen dotted(InkFor(face_), 1, Qt::DotLine);
-        painter.setPen(dotted);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(r.adjusted(4, 4, -5, -5));
     }
 }
 

@@ -12,7 +12,6 @@ class WordButton : public QAbstractButton {
 public:
     WordButton(const QString& word, const QColor& face, QWidget* parent);
 
-    QString Word() const { return word_; }
     QSize sizeHint() const override;
 
 protected:

@@ -8,6 +8,7 @@
 
 #include "ui/card_picture_file.h"
 #include "ui/table_window.h"
+#include "pixel_checks.h"
 
 namespace velmora::ui {
 namespace {
@@ -31,6 +32,19 @@ TEST(HighDpi, TheTableHasTwiceThePixelsAndCardsUseTheLargePictures) {
         const QImage shown = shot.copy(card.x() * 2, card.y() * 2, 144, 194);
         EXPECT_EQ(shown, expected) << "slot " << slot;
     }
+}
+
+// Even button frames and whole letters at 200%, with a hand dealt so that
+// the message line shows descenders ("keep") and a pay line is lit.
+TEST(HighDpi, ButtonFramesAreEvenAndLettersWhole) {
+    TableWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage shot = testing::Shot(window);
+    for (const char* name : {"Deal1", "About", "Sortie"})
+        testing::ExpectEvenFrame(shot, *window.findChild<QWidget*>(name), 2);
+    for (const char* name : {"Royal", "Straight", "Jack", "Panel", "Score"})
+        testing::ExpectWholeLetters(shot, *window.findChild<QWidget*>(name), 2);
 }
 
 }  // namespace

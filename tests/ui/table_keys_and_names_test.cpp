@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QTest>
 
 #include "ui/table_window.h"
@@ -29,8 +30,19 @@ protected:
         window_.RunDueTicks();
     }
     QWidget* Child(const char* name) { return window_.findChild<QWidget*>(name); }
-    // Keys go where the window has its focus, as they would from the keyboard.
-    void Key(Qt::Key key) { QTest::keyClick(window_.focusWidget() ? window_.focusWidget() : &window_, key); }
+    // Keys go where the focus is, as they would from the keyboard: the
+    // About window while it is open, else the table's focused widget.
+    void Key(Qt::Key key) {
+        QWidget* window = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &window_;
+        QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+        QTest::keyClick(target, key);
+        QApplication::processEvents();
+    }
+    void Force(std::initializer_list<float> rolls) {
+        for (const float u : rolls) random_.Queue(u);
+    }
+    static float CardRoll(int code) { return (code - 0.5f) / 52; }
+    QString Focused() { return window_.focusWidget() ? window_.focusWidget()->objectName() : QString(); }
 
     ClockSeededGenerator fallback_{9};
     ScriptedRandom random_{fallback_};
@@ -55,6 +67,47 @@ TEST_F(VirtualTable, KeysOneToFiveClickTheCardsUnderTheSameRules) {
     Key(Qt::Key_6);  // no sixth card
     Key(Qt::Key_Space);  // the focused Deal button draws
     EXPECT_FALSE(window_.Model().Deal2.Enabled);
+}
+
+// A whole session from the keyboard alone. The focus never falls to About
+// or Exit by itself: while the cards turn up it stays with the table, where
+// Space and Enter do nothing; after a win it is on Take, after Double on Big.
+TEST_F(VirtualTable, AWholeSessionFromTheKeyboardAlone) {
+    window_.activateWindow();
+    const auto buttonEnabled = [this](const char* name) { return Child(name)->isEnabled(); };
+    EXPECT_EQ(Focused(), "Deal1");
+    Key(Qt::Key_Space);  // deal
+    EXPECT_FALSE(buttonEnabled("Deal1"));
+    EXPECT_NE(Focused(), "About");
+    Key(Qt::Key_Space);  // while the cards turn up: nothing
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(window_.Model().AboutOpen);
+    Advance(1250);
+    EXPECT_EQ(Focused(), "Deal2");  // the Jacks are held by the game
+    Key(Qt::Key_5), Key(Qt::Key_5);  // hold the Two and let it go again
+    Force({CardRoll(16), CardRoll(33), CardRoll(47)});
+    Key(Qt::Key_Return);  // draw three: a pair of Jacks
+    EXPECT_FALSE(buttonEnabled("Deal2"));
+    Key(Qt::Key_Space);
+    Advance(1500);
+    EXPECT_EQ(window_.Model().Panel.Caption, "You Win 1 Point");
+    EXPECT_EQ(Focused(), "Take");
+    Force({CardRoll(2), CardRoll(13), 0.995f});  // a Two, then a King that stands
+    Key(Qt::Key_U);  // Double
+    EXPECT_EQ(Focused(), "Big");
+    Key(Qt::Key_Space);  // Big: right
+    EXPECT_EQ(window_.Model().WinAmount, 2);
+    EXPECT_EQ(Focused(), "Take");
+    Key(Qt::Key_Return);  // take the two points
+    EXPECT_EQ(window_.Model().Score.Caption, "00011");
+    EXPECT_EQ(Focused(), "Deal1");
+    Key(Qt::Key_T);  // nothing to take: nothing
+    Key(Qt::Key_A);
+    EXPECT_TRUE(window_.Model().AboutOpen);
+    Key(Qt::Key_Return);  // its OK
+    EXPECT_FALSE(window_.Model().AboutOpen);
+    Key(Qt::Key_Q);
+    EXPECT_TRUE(window_.Model().Ended);
 }
 
 TEST_F(VirtualTable, AssistiveTechnologyHearsTheCardsTheLinesAndTheMessages) {

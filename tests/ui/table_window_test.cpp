@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "ui/table_window.h"
+#include "pixel_checks.h"
 
 namespace velmora::ui {
 namespace {
@@ -104,6 +105,10 @@ TEST(TableWindow, PixelsShowTheDesignState) {
     }
     EXPECT_GT(ShareOfPixels(shot, Child(window, "Score")->geometry(), QColor(0x00, 0xC0, 0x00), 40), 0.1);
     EXPECT_GT(ShareOfPixels(shot, Child(window, "Panel")->geometry(), QColor(0xFF, 0x80, 0x00), 40), 0.05);
+
+    for (const char* name : {"Deal1", "About", "Sortie"}) testing::ExpectEvenFrame(shot, *Child(window, name), 1);
+    for (const char* name : {"Royal", "Straight", "Jack", "Panel", "Score"})
+        testing::ExpectWholeLetters(shot, *Child(window, name), 1);
 
     // A card back in every slot: the same picture five times, and not a blank.
     const QImage first = shot.copy(Child(window, "Picture1")->geometry());

@@ -1,0 +1,58 @@
+#pragma once
+
+// What the table's pixels must show at any scale: buttons framed evenly,
+// and labels whose letters are whole.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QWidget>
+#include <cmath>
+
+namespace velmora::ui::testing {
+
+// The window as it shows on the screen, in device pixels.
+inline QImage Shot(QWidget& window) { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+inline QRect InDevicePixels(const QRect& r, qreal scale) {
+    return QRect(qRound(r.x() * scale), qRound(r.y() * scale), qRound(r.width() * scale), qRound(r.height() * scale));
+}
+
+// A button's frame: the same number of black pixels on each of its four
+// sides, then its bevel, not black; nothing of the face outside the black.
+inline void ExpectEvenFrame(const QImage& shot, const QWidget& button, qreal scale) {
+    const QRect r = InDevicePixels(button.geometry(), scale);
+    const int line = std::max(1, qRound(scale));
+    const auto black = [&](int x, int y) { return (shot.pixel(x, y) & 0xFFFFFF) == 0; };
+    for (int i = 0; i <= line; ++i) {
+        const bool expected = i < line;
+        const int midX = r.center().x(), midY = r.center().y();
+        EXPECT_EQ(black(midX, r.top() + i), expected) << button.objectName().toStdString() << " top " << i;
+        EXPECT_EQ(black(midX, r.bottom() - i), expected) << button.objectName().toStdString() << " bottom " << i;
+        EXPECT_EQ(black(r.left() + i, midY), expected) << button.objectName().toStdString() << " left " << i;
+        EXPECT_EQ(black(r.right() - i, midY), expected) << button.objectName().toStdString() << " right " << i;
+    }
+}
+
+// No letter is cut at a label's top or bottom edge: no pixel of those rows
+// is more than half as far from the background as the strongest ink in the
+// label (a letter cut flat would show its full ink there; the soft edge of
+// a whole one, far less).
+inline void ExpectWholeLetters(const QImage& shot, const QWidget& label, qreal scale) {
+    const QRect r = InDevicePixels(label.geometry(), scale);
+    const QRgb background = shot.pixel(r.left(), r.top());
+    const auto ink = [&](int x, int y) {
+        const QRgb p = shot.pixel(x, y);
+        return std::abs(qRed(p) - qRed(background)) + std::abs(qGreen(p) - qGreen(background)) +
+               std::abs(qBlue(p) - qBlue(background));
+    };
+    int strongest = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) strongest = std::max(strongest, ink(x, y));
+    ASSERT_GT(strongest, 0) << label.objectName().toStdString() << " shows nothing";
+    for (const int y : {r.top(), r.bottom()})
+        for (int x = r.left(); x <= r.right(); ++x)
+            ASSERT_LE(2 * ink(x, y), strongest)
+                << label.objectName().toStdString() << " cut at x " << x << ", row " << y << " at scale " << scale;
+}
+
+}  // namespace velmora::ui::testing
