@@ -47,14 +47,14 @@ bool Scheduler::AnyEnabled() const {
 }
 
 void Scheduler::BeginTick(const Due& due) {
-    assert(due.at >= now_);
+    assert(due.at >= now_ && due.at <= kEndOfTime);
     now_ = due.at;
     Timer& t = at(due.timer);
     t.due = now_ + t.interval;
 }
 
 void Scheduler::MoveTo(Millis t) {
-    assert(!NextDue() || NextDue()->at >= t);
+    assert(t <= kEndOfTime && (!NextDue() || NextDue()->at >= t));
     if (t > now_) now_ = t;
 }
 

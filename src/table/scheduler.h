@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace velmora {
@@ -23,6 +24,9 @@ using Millis = std::int64_t;
 class Scheduler {
 public:
     static constexpr int kTimerCount = 7;
+    // The latest time the clock may be moved to: a timer's due time, at most
+    // one Interval (an int) later, is then still a time the clock can hold.
+    static constexpr Millis kEndOfTime = std::numeric_limits<Millis>::max() - std::numeric_limits<int>::max();
 
     struct Due {
         Millis at;
@@ -43,7 +47,7 @@ public:
     // Moves the clock to the due time of a tick and re-arms that timer for
     // its next tick, before its handler runs.
     void BeginTick(const Due& due);
-    // Moves the clock on to t when no tick is due before it.
+    // Moves the clock on to t (at most kEndOfTime) when no tick is due before it.
     void MoveTo(Millis t);
 
 private:

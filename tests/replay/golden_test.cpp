@@ -2,6 +2,8 @@
 // from the game's rules, with the expected state after each `state` command
 // given as `=> ` lines. Each `=> ` line is a fragment of the state's JSON
 // (for instance `=> "Score":"00009"`) that must appear in it as written.
+// A script that ends in bad input says so with `!> ` lines: fragments of the
+// driver's one-line message, which then ends it with status 2.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,6 +20,7 @@ namespace fs = std::filesystem;
 struct Golden {
     std::string script;
     std::vector<std::vector<std::pair<int, std::string>>> expectations;  // per state: (line, fragment)
+    std::vector<std::string> error;                                       // fragments of the message
 };
 
 Golden Read(const fs::path& file) {
@@ -25,6 +28,11 @@ Golden Read(const fs::path& file) {
     Golden golden;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
+        if (line.rfind("!> ", 0) == 0) {
+            golden.error.push_back(line.substr(3));
+            golden.script += "\n";
+            continue;
+        }
         if (line.rfind("=> ", 0) == 0) {
             if (golden.expectations.empty()) ADD_FAILURE() << file << ":" << number << ": expectation before any state";
             else golden.expectations.back().emplace_back(number, line.substr(3));
@@ -54,7 +62,8 @@ TEST_P(GoldenScript, MatchesTheRules) {
     const Golden golden = Read(GetParam());
     std::istringstream in(golden.script);
     std::ostringstream out, err;
-    ASSERT_EQ(RunScript(in, out, err), 0) << err.str();
+    ASSERT_EQ(RunScript(in, out, err), golden.error.empty() ? 0 : 2) << err.str();
+    for (const std::string& fragment : golden.error) EXPECT_NE(err.str().find(fragment), std::string::npos) << err.str();
 
     std::istringstream states(out.str());
     for (const auto& expected : golden.expectations) {

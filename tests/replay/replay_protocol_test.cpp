@@ -59,7 +59,9 @@ TEST(ReplayProtocol, ForcedValuesDealTheDocumentedCards) {
 }
 
 TEST(ReplayProtocol, BadInputStopsWithTheLineNumberAndStatusTwo) {
-    const std::pair<const char*, const char*> cases[] = {
+    using namespace std::string_literals;
+    const std::string x100(100, 'x');
+    const std::pair<std::string, std::string> cases[] = {
         {"jump", "unknown command"},
         {"click Picture1", "unknown control"},
         {"click", "needs 1"},
@@ -69,7 +71,7 @@ TEST(ReplayProtocol, BadInputStopsWithTheLineNumberAndStatusTwo) {
         {"advance -5", "malformed"},
         {"advance 1.5", "malformed"},
         {"advance 12ms", "malformed"},
-        {"advance 99999999999999999999999", "malformed"},
+        {"advance 99999999999999999999999", "carry the clock past 9223372034707292160 ms"},
         {"random", "at least one"},
         {"random 1", "outside"},
         {"random 1.0", "outside"},
@@ -78,6 +80,14 @@ TEST(ReplayProtocol, BadInputStopsWithTheLineNumberAndStatusTwo) {
         {"random nan", "malformed"},
         {"random inf", "malformed"},
         {"random 0x0.8", "malformed"},
+        {"random .", "malformed"},
+        {"random 5.", "outside"},
+        // The offending word, quoted short and safe for a terminal.
+        {"click \x1b]0;title\x07", "unknown control '\\x1b]0;title\\x07'"},
+        {"jump\0x"s, "'jump\\x00x'"},
+        {"\xef\xbb\xbfstate", "unknown command '\\ufeffstate'"},
+        {"click \xc2\x9b" "1m\xff\xc3" "D\xc3\xa9cor\\n", "'\\u009b1m\\xff\\xc3D\xc3\xa9cor\\\\n'"},
+        {"click " + x100, "'" + x100.substr(0, 80) + "'... (100 bytes)"},
         {"state now", "too many"},
         {"press hard", "too many"},
     };
@@ -88,6 +98,7 @@ TEST(ReplayProtocol, BadInputStopsWithTheLineNumberAndStatusTwo) {
         EXPECT_NE(run.err.find("line 4"), std::string::npos) << line << ": " << run.err;
         EXPECT_NE(run.err.find(reason), std::string::npos) << line << ": " << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_LT(run.err.size(), 200u) << run.err;
     }
 }
 

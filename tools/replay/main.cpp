@@ -1,10 +1,45 @@
 // velmora-replay: plays the game's own table code without a window, on a
-// virtual clock, from a script on standard input. See README.md.
+// virtual clock, from a script on standard input or in a file. See README.md.
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <iostream>
+#include <string_view>
 
 #include "replay_driver.h"
 
-int main() {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: velmora-replay [SCRIPT]\n"
+    "Plays a replay script, from the file SCRIPT or from standard input, against\n"
+    "the game's table on a virtual clock, and prints the table's state as one\n"
+    "line of JSON for every 'state' command. Exit status: 0 when the script has\n"
+    "run, 1 when it cannot be read or the output cannot be written, 2 for bad\n"
+    "input or bad usage.\n";
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
-    return velmora::replay::RunScript(std::cin, std::cout, std::cerr);
+    if (argc == 1) return velmora::replay::RunScript(std::cin, std::cout, std::cerr);
+
+    const std::string_view argument = argv[1];
+    if (argc == 2 && argument == "--help") {
+        if (std::cout << kUsage << std::flush) return 0;
+        std::cerr << "velmora-replay: cannot write the output: " << std::strerror(errno) << '\n';
+        return 1;
+    }
+    if (argc > 2 || argument.starts_with('-')) {
+        std::cerr << "velmora-replay: "
+                  << (argc > 2 ? "more than one argument" : "unknown option " + velmora::replay::Quoted(argument))
+                  << "; see velmora-replay --help\n";
+        return 2;
+    }
+    std::ifstream script(argv[1], std::ios::binary);
+    if (!script) {
+        std::cerr << "velmora-replay: cannot open " << velmora::replay::Quoted(argument) << ": " << std::strerror(errno) << '\n';
+        return 1;
+    }
+    return velmora::replay::RunScript(script, std::cout, std::cerr);
 }

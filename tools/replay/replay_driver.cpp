@@ -1,9 +1,11 @@
 #include "replay_driver.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <istream>
-#include <limits>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -20,6 +22,59 @@ struct BadInput {
     std::string message;
 };
 
+// The most characters of a word that a message quotes.
+constexpr std::size_t kQuotedLength = 80;
+
+// Appends an escape such as \x1b or \ufeff: `kind`, then `value` in `digits` hex digits.
+void AppendEscape(std::string& text, char kind, unsigned value, int digits) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    text += '\\';
+    text += kind;
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) text += kHex[(value >> shift) & 0xF];
+}
+
+// The length of the UTF-8 sequence at the start of `bytes` and its code
+// point; a length of 0 when it is not one.
+std::pair<std::size_t, char32_t> Utf8At(std::string_view bytes) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+    if (length == 0 || length > bytes.size()) return {0, 0};
+    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[k]);
+        if ((next & 0xC0) != 0x80) return {0, 0};
+        code = code << 6 | (next & 0x3F);
+    }
+    // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    if (overlong || (code >= 0xD800 && code < 0xE000) || code > 0x10FFFF) return {0, 0};
+    return {length, code};
+}
+
+}  // namespace
+
+std::string Quoted(std::string_view word) {
+    std::string text = "'";
+    std::size_t at = 0;
+    for (std::size_t shown = 0; at < word.size() && shown < kQuotedLength; ++shown) {
+        const auto [length, code] = Utf8At(word.substr(at));
+        if (length == 0 || code < 0x20 || code == 0x7F) {
+            AppendEscape(text, 'x', static_cast<unsigned char>(word[at]), 2);
+            at += 1;
+            continue;
+        }
+        if ((code >= 0x80 && code < 0xA0) || code == 0xFEFF) AppendEscape(text, 'u', code, 4);
+        else if (code == '\\') text += "\\\\";
+        else text.append(word.substr(at, length));
+        at += length;
+    }
+    text += '\'';
+    if (at < word.size()) text += "... (" + std::to_string(word.size()) + " bytes)";
+    return text;
+}
+
+namespace {
+
 std::vector<std::string> Words(const std::string& line) {
     std::istringstream stream(line);
     std::vector<std::string> words;
@@ -34,33 +89,48 @@ int ClickAreaSlot(std::string_view name) {
     return slot >= 1 && slot <= kSlotCount ? slot : 0;
 }
 
-// A decimal in [0, 1), as a single-precision roll. A decimal so close to 1
-// that it rounds to 1 as a float becomes the largest float below 1.
+// A decimal in [0, 1) (digits, a point and digits, the integer part zero),
+// as a single-precision roll: the nearest float, except that a decimal so
+// close to 1 that it rounds to 1 becomes the largest float below 1.
 float ParseRoll(const std::string& word) {
+    const std::string_view text = word.front() == '-' ? std::string_view(word).substr(1) : std::string_view(word);
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = point == text.npos ? std::string_view() : text.substr(point + 1);
+    const auto digits = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (whole.size() + fraction.size() == 0 || !digits(whole) || !digits(fraction))
+        throw BadInput{"malformed random value " + Quoted(word)};
+    const auto zero = [](std::string_view part) { return part.find_first_not_of('0') == part.npos; };
+    if (!zero(whole) || (text.size() != word.size() && !zero(fraction)))
+        throw BadInput{"random value " + Quoted(word) + " is outside [0, 1)"};
+    // The fraction alone, so that no integer part however long can matter; a
+    // value too small for a double is out of range and stays 0.
+    const std::string decimal = "0." + std::string(fraction) + "0";
     double value = 0;
-    const char* end = word.data() + word.size();
-    const auto [ptr, ec] = std::from_chars(word.data(), end, value, std::chars_format::fixed);
-    if (ec != std::errc() || ptr != end || !std::isfinite(value))
-        throw BadInput{"malformed random value '" + word + "'"};
-    if (value < 0.0 || value >= 1.0) throw BadInput{"random value '" + word + "' is outside [0, 1)"};
+    std::from_chars(decimal.data(), decimal.data() + decimal.size(), value, std::chars_format::fixed);
     const float roll = static_cast<float>(value);
     return roll < 1.0f ? roll : std::nextafter(1.0f, 0.0f);
 }
 
-Millis ParseMillis(const std::string& word) {
+// A whole number of milliseconds that the clock, now at `now`, can move on by.
+Millis ParseMillis(const std::string& word, Millis now) {
     Millis value = 0;
     const char* end = word.data() + word.size();
     const auto [ptr, ec] = std::from_chars(word.data(), end, value);
-    if (ec != std::errc() || ptr != end || word.front() == '-')
-        throw BadInput{"malformed number of milliseconds '" + word + "'"};
-    // Keep the clock far from overflowing whatever is added to it.
-    if (value > std::numeric_limits<Millis>::max() / 4) throw BadInput{"'" + word + "' milliseconds is too far"};
+    const bool tooLarge = ec == std::errc::result_out_of_range || (ec == std::errc() && value > Scheduler::kEndOfTime - now);
+    if (ptr != end || word.front() == '-' || (ec != std::errc() && !tooLarge))
+        throw BadInput{"malformed number of milliseconds " + Quoted(word)};
+    if (tooLarge)
+        throw BadInput{"advance " + Quoted(word) + " would carry the clock past " +
+                       std::to_string(Scheduler::kEndOfTime) + " ms, the latest time it can count"};
     return value;
 }
 
 void ExpectArguments(const std::vector<std::string>& words, std::size_t count) {
-    if (words.size() - 1 < count) throw BadInput{"'" + words[0] + "' needs " + std::to_string(count) + " argument(s)"};
-    if (words.size() - 1 > count) throw BadInput{"too many arguments to '" + words[0] + "'"};
+    if (words.size() - 1 < count) throw BadInput{Quoted(words[0]) + " needs " + std::to_string(count) + " argument(s)"};
+    if (words.size() - 1 > count) throw BadInput{"too many arguments to " + Quoted(words[0])};
 }
 
 class Session {
@@ -80,23 +150,23 @@ public:
             if (const ButtonEntry* button = ButtonNamed(words[1])) form_.Click(*button);
             else if (const int slot = ClickAreaSlot(words[1])) form_.ClickLabel(slot);
             else if (words[1] == kAboutOkName) form_.ClickOk();
-            else throw BadInput{"unknown control '" + words[1] + "'"};
+            else throw BadInput{"unknown control " + Quoted(words[1])};
         } else if (command == "dblclick") {
             ExpectArguments(words, 1);
             const int slot = ClickAreaSlot(words[1]);
-            if (!slot) throw BadInput{"'" + words[1] + "' has no double-click event; use Label1 to Label5"};
+            if (!slot) throw BadInput{Quoted(words[1]) + " has no double-click event; use Label1 to Label5"};
             form_.DblClick(slot);
         } else if (command == "press") {
             ExpectArguments(words, 0);
             form_.Press();
         } else if (command == "advance") {
             ExpectArguments(words, 1);
-            form_.AdvanceTo(form_.Timers.Now() + ParseMillis(words[1]));
+            form_.AdvanceTo(form_.Timers.Now() + ParseMillis(words[1], form_.Timers.Now()));
         } else if (command == "state") {
             ExpectArguments(words, 0);
             out << StateJson(form_, random_.Rolls()) << '\n';
         } else {
-            throw BadInput{"unknown command '" + command + "'"};
+            throw BadInput{"unknown command " + Quoted(command)};
         }
         return !form_.Ended;
     }
@@ -106,24 +176,39 @@ private:
     Poker form_;
 };
 
+// Reports a failed read or write: what failed, and why when the system said.
+int InputOutputError(std::ostream& err, const char* what, int error) {
+    err << "velmora-replay: cannot " << what;
+    if (error != 0) err << ": " << std::strerror(error);
+    err << '\n';
+    return 1;
+}
+
 }  // namespace
 
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
     Session session;
     long lineNumber = 0;
-    for (std::string line; std::getline(in, line);) {
+    for (std::string line;;) {
+        errno = 0;  // so that a failure's reason is its own
+        if (!std::getline(in, line)) break;
         ++lineNumber;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const auto words = Words(line);
         if (words.empty() || words[0].front() == '#') continue;
         try {
-            if (!session.Run(words, out)) return 0;
+            errno = 0;
+            if (!session.Run(words, out)) break;
         } catch (const BadInput& bad) {
             out.flush();
             err << "velmora-replay: line " << lineNumber << ": " << bad.message << '\n';
             return 2;
         }
+        if (!out) return InputOutputError(err, "write the output", errno);
     }
+    if (in.bad()) return InputOutputError(err, "read the script", errno);
+    errno = 0;
+    if (!out.flush()) return InputOutputError(err, "write the output", errno);
     return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 #include "table/poker.h"
 
@@ -9,9 +10,15 @@ namespace velmora::replay {
 
 // Runs a replay script (one command a line) against a fresh table on a
 // virtual clock with a scriptable random source. Writes one JSON line to
-// `out` for every `state` command. Returns the exit status: 0, or 2 after
-// bad input, which is reported on `err` with its line number.
+// `out` for every `state` command. Returns the exit status: 0; 1 when `in`
+// cannot be read or `out` written; 2 after bad input. Either failure is
+// reported on `err` in one line, bad input with its line number.
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err);
+
+// A word of a script as a message shows it, safe for a terminal: in quotes,
+// at most 80 characters of it, control characters, invalid UTF-8 and a
+// byte-order mark written as escapes (\x1b, \ufeff).
+std::string Quoted(std::string_view word);
 
 // The table's state as one line of JSON, with `rolls` random values taken.
 std::string StateJson(const Poker& form, long long rolls);
