@@ -1,0 +1,84 @@
+// The strategy advisor: its first use, which builds its tables; the 32 hold
+// values of one deal; perfect play over the whole game, for three pay tables.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <numeric>
+#include <random>
+#include <vector>
+
+#include "strategy/hold_values.h"
+#include "strategy/perfect_play.h"
+#include "strategy/subset_counts.h"
+
+namespace velmora::strategy {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MicrosSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+}
+
+// The first WarmUp of the process builds the shared tables: once only, so
+// this runs first and one time.
+void FirstUse(benchmark::State& state) {
+    for (auto _ : state) WarmUp();
+}
+BENCHMARK(FirstUse)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The same build again, from scratch, a few times; "MiB" is the tables' size.
+void BuildTables(benchmark::State& state) {
+    double mebibytes = 0;
+    for (auto _ : state) {
+        const SubsetCounts tables;
+        mebibytes = static_cast<double>(tables.Bytes()) / (1 << 20);
+        benchmark::DoNotOptimize(&tables);
+    }
+    state.counters["MiB"] = mebibytes;
+}
+BENCHMARK(BuildTables)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// HoldValues on 10,000 random deals, the tables built beforehand. Each call
+// is timed on its own with steady_clock; the counters are the least, median
+// and greatest of those times in microseconds. The benchmark's own time is
+// that of all 10,000 calls.
+void HoldValuesPerDeal(benchmark::State& state) {
+    constexpr int kDeals = 10'000;
+    WarmUp();
+    std::mt19937 random(1);
+    std::array<int, 52> pack;
+    std::iota(pack.begin(), pack.end(), 1);
+    std::vector<Deal> deals(kDeals);
+    for (Deal& deal : deals) {
+        std::shuffle(pack.begin(), pack.end(), random);
+        std::copy_n(pack.begin(), 5, deal.begin());
+    }
+    std::vector<double> micros(kDeals);
+    for (auto _ : state) {
+        for (int i = 0; i < kDeals; ++i) {
+            const Clock::time_point start = Clock::now();
+            benchmark::DoNotOptimize(HoldValues(deals[i], GamePays()));
+            micros[i] = MicrosSince(start);
+        }
+    }
+    std::sort(micros.begin(), micros.end());
+    state.counters["min_us"] = micros.front();
+    state.counters["median_us"] = micros[kDeals / 2];
+    state.counters["max_us"] = micros.back();
+}
+BENCHMARK(HoldValuesPerDeal)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Perfect play over all 2,598,960 deals.
+void Sweep(benchmark::State& state, Pays pays) {
+    for (auto _ : state) benchmark::DoNotOptimize(SweepPerfectPlay(pays));
+}
+BENCHMARK_CAPTURE(Sweep, game, GamePays())->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Sweep, nine_six, NineSixPays())->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Sweep, eight_five, EightFivePays())->Iterations(3)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace velmora::strategy
+
+BENCHMARK_MAIN();
