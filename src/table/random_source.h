@@ -54,7 +54,6 @@ public:
     explicit ScriptedRandom(RandomSource& fallback) : fallback_(fallback) {}
 
     void Queue(float u) { queue_.push_back(u); }
-    std::size_t Queued() const { return queue_.size(); }
     long long Rolls() const { return rolls_; }
     long long Reseeds() const { return reseeds_; }
 

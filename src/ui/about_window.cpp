@@ -1,6 +1,9 @@
 #include "ui/about_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -36,6 +39,18 @@ CaptionView* AddLine(QWidget* parent, const QRect& where, const char* name, cons
 
 }  // namespace
 
+QString ReadmeLocation() {
+    const QString exeFolder = QCoreApplication::applicationDirPath();
+    const QStringList candidates = {
+        QDir::cleanPath(exeFolder + QStringLiteral("/../share/doc/velmora/README.md")),  // a relocated install
+        QStringLiteral(VELMORA_DOC_DIR "/README.md"),                                    // the installed game
+        QStringLiteral(VELMORA_SOURCE_DIR "/README.md"),                                 // a build not installed
+    };
+    for (const QString& path : candidates)
+        if (QFileInfo(path).isFile()) return path;
+    return candidates[1];
+}
+
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(tr("About Velmora"));
@@ -51,7 +66,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     const QFont small = SansFont(8.25, false);
     AddLine(this, kAboutRights, "Label3", tr("Copyright \u00A9 2026 the Velmora authors"), kOrange, small);
     AddLine(this, kAboutInvitation, "Label7", tr("How to play, and the rules in full:"), kLightOrange, small);
-    AddLine(this, kAboutAddress, "Label4", tr("the README beside the game"), kOrange, SansFont(9.75, true));
+    AddLine(this, kAboutAddress, "Label4", ReadmeLocation(), kOrange, SansFont(9.75, true));
     AddLine(this, kAboutNote, "Label5", tr("Jacks or Better video poker with a big-or-small\ndouble-up. Free to play; no real money."),
             kLightOrange, small)
         ->SetWordWrap(true);

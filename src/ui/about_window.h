@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 namespace velmora::ui {
 
 class WordButton;
+
+// Where the player finds the README with the rules in full: the installed
+// documentation folder, or the source tree of a build that is not installed.
+QString ReadmeLocation();
 
 // The modal About window. It does not close itself: OK, Escape and the
 // window's close button all ask the table, which unloads it.

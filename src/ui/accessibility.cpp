@@ -4,14 +4,15 @@
 #include <QAccessibleWidget>
 #include <QWidget>
 
+#include "ui/caption_view.h"
+#include "ui/card_view.h"
+
 namespace velmora::ui {
 namespace {
 
-QAccessibleInterface* TableWidgetInterface(const QString& className, QObject* object) {
-    if (!object || !object->isWidgetType()) return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String("velmora::ui::CaptionView")) return new QAccessibleWidget(widget, QAccessible::StaticText);
-    if (className == QLatin1String("velmora::ui::CardView")) return new QAccessibleWidget(widget, QAccessible::Graphic);
+QAccessibleInterface* TableWidgetInterface(const QString&, QObject* object) {
+    if (auto* label = qobject_cast<CaptionView*>(object)) return new QAccessibleWidget(label, QAccessible::StaticText);
+    if (auto* card = qobject_cast<CardView*>(object)) return new QAccessibleWidget(card, QAccessible::Graphic);
     return nullptr;
 }
 

@@ -110,5 +110,19 @@ TEST(DoubleUpOdds, RightGuessesComeAsOftenAsTheWeightingImplies) {
     }
 }
 
+// The last win that may be doubled again is 16383: from 16384 on, Big and
+// Small go, since one more doubling would pass what the win can hold.
+TEST(DoubleUp, BigAndSmallGoOnceTheWinReaches16384) {
+    ClockSeededGenerator generator(5, [] { return std::uint64_t{1}; });
+    for (const auto [win, doublesAgain] : {std::pair{4096, true}, {6144, true}, {8192, false}, {9600, false}}) {
+        Poker table = TableBefore({1, 14, Guess::Big}, generator);  // an Ace as reference: always right
+        table.WinAmount = static_cast<std::int16_t>(win);
+        table.Guess_Click(Guess::Big);
+        EXPECT_EQ(table.WinAmount, 2 * win);
+        EXPECT_EQ(table.Big.Visible && table.Small.Visible, doublesAgain) << 2 * win;
+        EXPECT_TRUE(table.Take.Visible) << 2 * win;
+    }
+}
+
 }  // namespace
 }  // namespace velmora

@@ -24,7 +24,7 @@ QImage PaintSheet(const CardFonts& fonts) {
         const int rank = (frame - 1) % 13 + 1;
         painter.drawImage(CellOrigin(frame), PaintFace(suit, rank, fonts));
     }
-    painter.drawImage(CellOrigin(kBackFrame), PaintBack(fonts));
+    painter.drawImage(CellOrigin(kCardBack), PaintBack(fonts));
     return sheet;
 }
 

@@ -3,12 +3,12 @@
 #include <QImage>
 
 #include "card_style.h"
+#include "table/controls.h"
 
 namespace velmora::painter {
 
 inline constexpr int kSheetColumns = 13;
 inline constexpr int kSheetRows = 5;
-inline constexpr int kBackFrame = 53;
 
 // The whole picture file: frame f (1..52) in row (f-1)/13, column (f-1)%13,
 // the rows being Clubs, Diamonds, Hearts, Spades and the columns Ace to King;
