@@ -165,6 +165,11 @@ public:
         } else if (command == "state") {
             ExpectArguments(words, 0);
             out << StateJson(form_, random_.Rolls()) << '\n';
+        } else if (command == "advice") {
+            ExpectArguments(words, 0);
+            const auto advice = AdviceJson(form_);
+            if (!advice) throw BadInput{"'advice' needs five different cards on the table"};
+            out << *advice << '\n';
         } else {
             throw BadInput{"unknown command " + Quoted(command)};
         }

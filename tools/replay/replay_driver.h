@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,11 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err);
 // at most 80 characters of it, control characters, invalid UTF-8 and a
 // byte-order mark written as escapes (\x1b, \ufeff).
 std::string Quoted(std::string_view word);
+
+// The best-hold advice for the five cards on the table as one line of JSON:
+// the cards, the expected pay of each of the 32 holds and the best hold. None
+// unless the five card variables hold five different card codes.
+std::optional<std::string> AdviceJson(const Poker& form);
 
 // The table's state as one line of JSON, with `rolls` random values taken.
 std::string StateJson(const Poker& form, long long rolls);
