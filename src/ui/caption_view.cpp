@@ -29,6 +29,11 @@ void CaptionView::SetBackColor(const QColor& back) {
     update();
 }
 
+void CaptionView::SetLetterBoxTexts(const QString& texts) {
+    letterBoxTexts_ = texts;
+    update();
+}
+
 void CaptionView::SetWordWrap(bool wrap) {
     wordWrap_ = wrap;
     update();
@@ -50,8 +55,8 @@ void CaptionView::paintEvent(QPaintEvent*) {
         // device pixel clear above and below, the font made smaller while it
         // does not fit, and its baseline on a whole device pixel.
         const qreal scale = devicePixelRatioF();
-        const QString tallest = QStringLiteral("Hbdfkl") + caption_;
-        const QString lowest = QStringLiteral("gpqy") + caption_;
+        const QString tallest = QStringLiteral("Hbdfkl") + caption_ + letterBoxTexts_;
+        const QString lowest = QStringLiteral("gpqy") + caption_ + letterBoxTexts_;
         qreal top = 0, bottom = 0;
         for (int attempt = 0; attempt < 20; ++attempt) {
             const QFontMetricsF metrics(font);

@@ -17,6 +17,10 @@ public:
     void SetCaption(const QString& caption);
     void SetBackColor(const QColor& back);
     void SetWordWrap(bool wrap);
+    // The texts whose letters the label's letter box must hold besides its
+    // caption (all the captions it may show), so that it keeps one font size
+    // and one baseline whichever it shows.
+    void SetLetterBoxTexts(const QString& texts);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,6 +31,7 @@ private:
     QColor text_;
     QColor back_;
     Qt::Alignment alignment_;
+    QString letterBoxTexts_;
     bool wordWrap_ = false;
 };
 

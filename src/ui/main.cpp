@@ -2,9 +2,12 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
+#include "ui/command_line.h"
 #include "ui/table_window.h"
+#include "ui/translations.h"
 
 namespace {
 
@@ -34,12 +37,17 @@ void ReleaseHeldMessages() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // --help, --version and a bad option are answered before any window-system
+    // connection, so they work without a display.
+    if (const std::optional<int> status = velmora::ui::AnswerCommandLine(argc, argv)) return *status;
+
     defaultHandler = qInstallMessageHandler(StartUpMessage);
     QApplication app(argc, argv);
     ReleaseHeldMessages();
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));  // its desktop entry
+    velmora::ui::InstallTranslations();  // the desktop's language, where the game has it
 
     velmora::ui::TableWindow window;
     window.show();

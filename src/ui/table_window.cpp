@@ -12,6 +12,7 @@
 #include "ui/accessibility.h"
 #include "ui/card_names.h"
 #include "ui/artwork.h"
+#include "ui/caption_text.h"
 #include "ui/caption_view.h"
 #include "ui/card_view.h"
 #include "ui/click_area.h"
@@ -70,9 +71,15 @@ TableWindow::~TableWindow() {
     if (hourglassShown_) QGuiApplication::restoreOverrideCursor();
 }
 
+    // One font for the whole pay table, the points in one column: the size
+    // at which its widest line fits.
+    QFont payFont = FixedPitchFont(12, true);
+    const QStringList payLines = ShownPayLines();
+    for (const QString& text : payLines) payFont = FitToWidth(payFont, text, PayLineRectOf(&Poker::Royal).width() - 2);
 void TableWindow::Build() {
     for (const PayLineEntry& line : kPayLines) {
-        auto* label = new CaptionView(FixedPitchFont(12, true), ToQColor(kOrange), Qt::AlignLeft, this);
+        auto* label = new CaptionView(payFont, ToQColor(kOrange), Qt::AlignLeft, this);
+        label->SetLetterBoxTexts(payLines.join(QString()));
         label->setObjectName(QString::fromLatin1(line.name.data(), qsizetype(line.name.size())));
         label->setGeometry(PayLineRectOf(line.member));
         labels_[&(model_.*line.member)] = label;
@@ -101,6 +108,7 @@ void TableWindow::Build() {
     }
 
     auto* panel = new CaptionView(SansFont(18, false), ToQColor(kOrange), Qt::AlignHCenter, this);
+    panel->SetLetterBoxTexts(ShownMessages());
     panel->setObjectName(QStringLiteral("Panel"));
     panel->setGeometry(kPanel);
     labels_[&model_.Panel] = panel;
@@ -192,7 +200,7 @@ std::shared_ptr<const CardPictures> TableWindow::PicturesFor(const std::string& 
 
 void TableWindow::Sync() {
     for (const auto& [label, view] : labels_) {
-        view->SetCaption(QString::fromStdString(label->Caption));
+        view->SetCaption(ShownCaption(label->Caption));
         view->SetBackColor(ToQColor(label->BackColor));
         view->setVisible(label->Visible);
     }
@@ -228,12 +236,13 @@ void TableWindow::SyncDescriptions() {
     }
     for (const PayLineEntry& line : kPayLines) {
         const Label& label = model_.*line.member;
-        QString name = tr("%1, pays %2").arg(QString::fromLatin1(line.hand.data(), qsizetype(line.hand.size()))).arg(line.points);
+        const QString hand = QCoreApplication::translate("Table", std::string(line.hand).c_str());
+        QString name = tr("%1, pays %2").arg(hand).arg(line.points);
         if (IsMarked(label)) name += tr(", lit");
         labels_[&label]->setAccessibleName(name);
     }
     labels_[&model_.Score]->setAccessibleName(tr("Credits: %1").arg(ReadCredits(model_.Score.Caption)));
-    labels_[&model_.Panel]->setAccessibleName(QString::fromStdString(model_.Panel.Caption));
+    labels_[&model_.Panel]->setAccessibleName(ShownCaption(model_.Panel.Caption));
 }
 
 // The buttons' states, and where the keyboard focus goes. The game gives it

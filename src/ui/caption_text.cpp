@@ -1,0 +1,74 @@
+#include "ui/caption_text.h"
+
+#include <QCoreApplication>
+#include <charconv>
+
+#include "table/control_table.h"
+
+namespace velmora::ui {
+namespace {
+
+// The game's fixed captions, as translators see them.
+constexpr const char* kFixed[] = {
+    QT_TRANSLATE_NOOP("Table", "Press Deal to Start the Game"),
+    QT_TRANSLATE_NOOP("Table", "Click inside the card you want to keep"),
+    QT_TRANSLATE_NOOP("Table", "Press Deal for next hand"),
+    QT_TRANSLATE_NOOP("Table", "You Win 1 Point"),
+    QT_TRANSLATE_NOOP("Table", "HOLD"),
+};
+
+// The hands of the pay table, as translators see them.
+[[maybe_unused]] constexpr const char* kHands[] = {
+    QT_TRANSLATE_NOOP("Table", "Royal Flush"),  QT_TRANSLATE_NOOP("Table", "Straight Flush"),
+    QT_TRANSLATE_NOOP("Table", "4 of a Kind"),  QT_TRANSLATE_NOOP("Table", "Full House"),
+    QT_TRANSLATE_NOOP("Table", "Flush"),        QT_TRANSLATE_NOOP("Table", "Straight"),
+    QT_TRANSLATE_NOOP("Table", "3 of a Kind"),  QT_TRANSLATE_NOOP("Table", "Two Pairs"),
+    QT_TRANSLATE_NOOP("Table", "Jacks or Better"),
+};
+
+QString Translate(const char* source, int n = -1) { return QCoreApplication::translate("Table", source, nullptr, n); }
+
+// A pay line: its hand, then the points right-aligned, so that the
+// fixed-pitch font lines the points up: 19 characters, or as many as the
+// longest translated line needs with one blank before its points.
+QString PayLineText(const PayLineEntry& line) {
+    const auto hand = [](const PayLineEntry& l) { return Translate(std::string(l.hand).c_str()); };
+    int width = 19;
+    for (const PayLineEntry& other : kPayLines)
+        width = std::max<int>(width, int(hand(other).size() + 1 + QString::number(other.points).size()));
+    const QString points = QString::number(line.points);
+    return hand(line) + QString(width - int(hand(line).size() + points.size()), QLatin1Char(' ')) + points;
+}
+
+}  // namespace
+
+QString ShownCaption(std::string_view caption) {
+    for (const char* fixed : kFixed)
+        if (caption == fixed) return Translate(fixed);
+    for (const PayLineEntry& line : kPayLines)
+        if (caption == PayLineCaption(line)) return PayLineText(line);
+    // "You Win " and the amount with one blank in the place of its sign.
+    constexpr std::string_view kWin = "You Win  ", kPoints = " Points";
+    if (caption.starts_with(kWin) && caption.ends_with(kPoints)) {
+        int amount = 0;
+        const char* first = caption.data() + kWin.size();
+        const char* last = caption.data() + caption.size() - kPoints.size();
+        if (std::from_chars(first, last, amount).ptr == last)
+            return Translate(QT_TRANSLATE_N_NOOP("Table", "You Win  %n Points"), amount);
+    }
+    return QString::fromUtf8(caption.data(), qsizetype(caption.size()));
+}
+
+QString ShownMessages() {
+    QString messages;
+    for (const char* fixed : kFixed) messages += Translate(fixed);
+    return messages + Translate("You Win  %n Points", 16384);
+}
+
+QStringList ShownPayLines() {
+    QStringList lines;
+    for (const PayLineEntry& line : kPayLines) lines << PayLineText(line);
+    return lines;
+}
+
+}  // namespace velmora::ui

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QLocale>
+
+namespace velmora::ui {
+
+// Installs the game's translation for the first of the locale's languages
+// that has one (French, German, Spanish), and Qt's own where Qt ships it.
+// English, the game's own language, needs none. Returns whether the game's
+// translation was found.
+bool InstallTranslations(const QLocale& locale = QLocale());
+
+}  // namespace velmora::ui

@@ -1,0 +1,28 @@
+#!/bin/sh
+# The game's command line answers without a display: --help and --version
+# on standard output with status 0, a bad option or an argument in one line
+# on standard error with status 2. The window system would fail here (no
+# display), so an answer proves that none was reached.
+#   command_line.sh VELMORA
+set -u
+game=$1
+unset DISPLAY WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb LANGUAGE=en LANG=C.UTF-8
+out=$(mktemp); err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+fail() { echo "FAIL: $*"; cat "$out" "$err"; exit 1; }
+
+"$game" --help >"$out" 2>"$err"; status=$?
+[ $status -eq 0 ] || fail "--help exited $status"
+grep -q -- "--version" "$out" && [ ! -s "$err" ] || fail "--help printed no usage"
+"$game" --version >"$out" 2>"$err"; status=$?
+[ $status -eq 0 ] && grep -qx "velmora [0-9.]*" "$out" || fail "--version exited $status"
+for bad in --bogus stray; do
+    "$game" "$bad" >"$out" 2>"$err"; status=$?
+    [ $status -eq 2 ] || fail "$bad exited $status"
+    [ ! -s "$out" ] && [ "$(wc -l <"$err")" -eq 1 ] || fail "$bad: not one line on standard error"
+done
+# In French, the help speaks French.
+LANGUAGE=fr "$game" --help >"$out" 2>"$err" || fail "--help in French"
+grep -q "Afficher" "$out" || fail "--help in French is not French"
+echo "1 passed, 0 failed"
