@@ -39,6 +39,31 @@ void CaptionView::SetWordWrap(bool wrap) {
     update();
 }
 
+// A one-line caption's font and baseline: the font made smaller while the
+// caption is wider than the label, or its letters' box (from the top of the
+// tallest letter to the bottom of the descenders) taller than the label
+// less one device pixel above and below; the box centred, its baseline on a
+// whole device pixel.
+CaptionView::Layout CaptionView::LineLayout() const {
+    const QRect area = rect().adjusted(kMargin, 0, -kMargin, 0);
+    QFont font = FitToWidth(font_, caption_, area.width());
+    const qreal scale = devicePixelRatioF();
+    const QString tallest = QStringLiteral("Hbdfkl") + caption_ + letterBoxTexts_;
+    const QString lowest = QStringLiteral("gpqy") + caption_ + letterBoxTexts_;
+    qreal top = 0, bottom = 0;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const QFontMetricsF metrics(font);
+        top = -metrics.tightBoundingRect(tallest).top();
+        bottom = metrics.tightBoundingRect(lowest).bottom();
+        const qreal room = area.height() - 2 / scale;
+        if (top + bottom <= room || font.pointSizeF() <= 4.0) break;
+        font.setPointSizeF(std::max(4.0, font.pointSizeF() * room / (top + bottom) - 0.05));
+    }
+    return {font, std::round((area.top() + (area.height() - top - bottom) / 2 + top) * scale) / scale};
+}
+
+QFont CaptionView::ShownFont() const { return wordWrap_ ? font_ : LineLayout().font; }
+
 void CaptionView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (back_.isValid()) painter.fillRect(rect(), back_);
@@ -48,32 +73,15 @@ void CaptionView::paintEvent(QPaintEvent*) {
     if (wordWrap_) {
         painter.setFont(font_);
         painter.drawText(area, static_cast<int>(alignment_) | Qt::TextWordWrap, caption_);
-    } else {
-        QFont font = FitToWidth(font_, caption_, area.width());
-        // The letters' box: from the top of the tallest letter to the bottom
-        // of the descenders. It is centred in the label with at least one
-        // device pixel clear above and below, the font made smaller while it
-        // does not fit, and its baseline on a whole device pixel.
-        const qreal scale = devicePixelRatioF();
-        const QString tallest = QStringLiteral("Hbdfkl") + caption_ + letterBoxTexts_;
-        const QString lowest = QStringLiteral("gpqy") + caption_ + letterBoxTexts_;
-        qreal top = 0, bottom = 0;
-        for (int attempt = 0; attempt < 20; ++attempt) {
-            const QFontMetricsF metrics(font);
-            top = -metrics.tightBoundingRect(tallest).top();
-            bottom = metrics.tightBoundingRect(lowest).bottom();
-            const qreal room = area.height() - 2 / scale;
-            if (top + bottom <= room || font.pointSizeF() <= 4.0) break;
-            font.setPointSizeF(std::max(4.0, font.pointSizeF() * room / (top + bottom) - 0.05));
-        }
-        painter.setFont(font);
-        const qreal baseline = std::round((area.top() + (area.height() - top - bottom) / 2 + top) * scale) / scale;
-        const qreal advance = QFontMetricsF(font).horizontalAdvance(caption_);
-        qreal left = area.left();
-        if (alignment_ & Qt::AlignHCenter) left += (area.width() - advance) / 2;
-        else if (alignment_ & Qt::AlignRight) left += area.width() - advance;
-        painter.drawText(QPointF(left, baseline), caption_);
+        return;
     }
+    const Layout layout = LineLayout();
+    painter.setFont(layout.font);
+    const qreal advance = QFontMetricsF(layout.font).horizontalAdvance(caption_);
+    qreal left = area.left();
+    if (alignment_ & Qt::AlignHCenter) left += (area.width() - advance) / 2;
+    else if (alignment_ & Qt::AlignRight) left += area.width() - advance;
+    painter.drawText(QPointF(left, layout.baseline), caption_);
 }
 
 }  // namespace velmora::ui

@@ -21,11 +21,20 @@ public:
     // caption (all the captions it may show), so that it keeps one font size
     // and one baseline whichever it shows.
     void SetLetterBoxTexts(const QString& texts);
+    QString Caption() const { return caption_; }
+    // The font the caption is drawn in, after fitting.
+    QFont ShownFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    struct Layout {
+        QFont font;
+        qreal baseline;
+    };
+    Layout LineLayout() const;
+
     QString caption_;
     QFont font_;
     QColor text_;

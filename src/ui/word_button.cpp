@@ -34,6 +34,10 @@ void WordButton::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
+QFont WordButton::ShownFont() const {
+    return FitToWidth(SansFont(kWordPoints, true), word_, width() - 8);
+}
+
 // The frame is drawn in device pixels, so that it is even at any scale: a
 // black border and inside it a bevel, each max(1, round(scale)) pixels
 // wide; the bevel is raised (light top and left) or, while the button is
@@ -73,7 +77,7 @@ void WordButton::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     const qreal shift = sunken ? line / scale : 0;
     const QRectF textArea = QRectF(rect().adjusted(4, 2, -4, -2)).translated(shift, shift);
-    painter.setFont(FitToWidth(SansFont(kWordPoints, true), word_, qFloor(textArea.width())));
+    painter.setFont(ShownFont());
     if (isEnabled()) {
         painter.setPen(InkFor(face_));
         painter.drawText(textArea, Qt::AlignCenter, word_);

@@ -13,6 +13,9 @@ public:
     WordButton(const QString& word, const QColor& face, QWidget* parent);
 
     QSize sizeHint() const override;
+    QString Word() const { return word_; }
+    // The font the word is drawn in: the design's, made smaller to fit.
+    QFont ShownFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
