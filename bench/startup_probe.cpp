@@ -16,7 +16,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ui/command_line.h"
 #include "ui/table_window.h"
+#include "ui/translations.h"
 
 namespace {
 
@@ -58,7 +60,14 @@ int main(int argc, char* argv[]) {
     }
     const bool table = std::strcmp(argv[1], "table") == 0;
     const long long startNs = std::atoll(argv[2]);
+    if (table) {
+        // As the game starts: its command line read first, without a display.
+        char name[] = "velmora";
+        char* gameArgv[] = {name, nullptr};
+        if (velmora::ui::AnswerCommandLine(1, gameArgv)) return 2;
+    }
     QApplication app(argc, argv);
+    if (table) velmora::ui::InstallTranslations();
     FirstPaint firstPaint(startNs);
 
     std::unique_ptr<QWidget> window;
