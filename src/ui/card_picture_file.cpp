@@ -1,141 +1,275 @@
 #include "ui/card_picture_file.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
+#include <QList>
+#include <QScopeGuard>
 
-#include <array>
+#define ZLIB_CONST  // zlib reads the file's bytes where they lie
+#include <zlib.h>
+#include <png.h>
+
+#include <algorithm>
+#include <csetjmp>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <new>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace velmora::ui {
 namespace {
 
 constexpr int kMinCellSide = 8;
 constexpr int kMaxCellSide = 512;
-// The most memory decoding a sheet may take: the largest usable sheet,
-// 6656 x 2560, at four bytes a pixel (65 MiB), plus one byte a pixel for a
-// palette or grey picture on its way there (81.25 MiB in all). A PNG of 16
-// bits a channel decodes at up to eight bytes a pixel before it is turned
-// into 32 bits, so such a sheet is held to a smaller grid.
-constexpr qint64 kLargestSheetPixels =
-    qint64{CardPictures::kColumns * kMaxCellSide} * (CardPictures::kRows * kMaxCellSide);
-constexpr qint64 kDecodeBudgetBytes = kLargestSheetPixels * 5;
-// A second guard behind that reckoning: the decoder's own limit, in MiB.
-constexpr int kDecodeLimitMiB = static_cast<int>(kDecodeBudgetBytes / (1024 * 1024)) + 1;
-
-constexpr std::array<std::uint32_t, 256> MakeCrcTable() {
-    std::array<std::uint32_t, 256> table{};
-    for (std::uint32_t n = 0; n < 256; ++n) {
-        std::uint32_t c = n;
-        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[n] = c;
-    }
-    return table;
-}
-
-std::uint32_t Crc32(const char* data, qsizetype size) {
-    static constexpr std::array<std::uint32_t, 256> table = MakeCrcTable();
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (qsizetype i = 0; i < size; ++i) c = table[(c ^ static_cast<unsigned char>(data[i])) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
+constexpr std::uint32_t kLargestSheetWidth = CardPictures::kColumns * kMaxCellSide;
+constexpr std::uint32_t kLargestSheetHeight = CardPictures::kRows * kMaxCellSide;
+constexpr int kPaletteColourType = 3;
 
 std::uint32_t BigEndian32(const char* p) {
     const auto* u = reinterpret_cast<const unsigned char*>(p);
     return std::uint32_t{u[0]} << 24 | std::uint32_t{u[1]} << 16 | std::uint32_t{u[2]} << 8 | u[3];
 }
 
-// Text chunks say nothing about the pictures, yet the decoder would keep
-// every one of them in memory, a compressed one expanded to up to 8 MB: a
-// file of a few KB could make it set aside hundreds of MiB.
-bool IsTextChunk(const QByteArray& type) { return type == "tEXt" || type == "zTXt" || type == "iTXt"; }
+// What an IHDR chunk says.
+struct Header {
+    std::uint32_t width = 0, height = 0;
+    int bitDepth = 0, colourType = 0;
+    bool interlaced = false;
+};
 
-// When `bytes` is a complete PNG stream (the signature, an IHDR chunk first
-// with a width and height the format allows, every chunk whole with a
-// correct CRC, up to and including IEND), the stream to hand to the decoder:
-// the same bytes less any text chunks. Otherwise nothing. Truncated or
-// damaged files are turned away here, quietly, before the decoder sees them
-// (it would fill part of a picture before giving up, and complain on the
-// console).
-std::optional<QByteArray> WholePngWithoutText(const QByteArray& bytes) {
-    static constexpr char kSignature[] = "\x89PNG\r\n\x1a\n";
-    if (!bytes.startsWith(QByteArray::fromRawData(kSignature, 8))) return std::nullopt;
-    QByteArray kept;  // the chunks so far less the text ones, once one has been met
-    bool leftTextOut = false;
-    qsizetype at = 8;
-    bool first = true;
-    while (true) {
-        if (bytes.size() - at < 12) return std::nullopt;
-        const std::uint32_t length = BigEndian32(bytes.constData() + at);
-        if (length > 0x7FFFFFFFu || length > static_cast<std::uint64_t>(bytes.size() - at - 12)) return std::nullopt;
-        const char* type = bytes.constData() + at + 4;
-        const QByteArray typeName(type, 4);
-        if (first) {
-            if (typeName != "IHDR" || length != 13) return std::nullopt;
-            for (const char* side : {type + 4, type + 8})
-                if (BigEndian32(side) == 0 || BigEndian32(side) > 0x7FFFFFFFu) return std::nullopt;
-            first = false;
-        }
-        if (Crc32(type, 4 + qsizetype(length)) != BigEndian32(type + 4 + length)) return std::nullopt;
-        const qsizetype chunkSize = 12 + qsizetype(length);
-        if (IsTextChunk(typeName)) {
-            if (!leftTextOut) {
-                kept.reserve(bytes.size() - chunkSize);
-                kept.append(bytes.constData(), at);
-                leftTextOut = true;
-            }
-        } else if (leftTextOut) {
-            kept.append(bytes.constData() + at, chunkSize);
-        }
-        if (typeName == "IEND") return leftTextOut ? kept : bytes;
-        at += chunkSize;
+int Channels(int colourType) {
+    switch (colourType) {
+        case 2: return 3;  // RGB
+        case 4: return 2;  // grey and alpha
+        case 6: return 4;  // RGBA
+        default: return 1; // grey, palette
     }
 }
 
-// A palette or 32-bit sheet is kept as decoded (the painted one is a palette
-// PNG, a quarter of the memory); any other is turned into 32 bits a pixel.
-bool IsKeptAsDecoded(QImage::Format format) {
-    return format == QImage::Format_Indexed8 || format == QImage::Format_ARGB32 || format == QImage::Format_RGB32;
+// The header in the 13 bytes of an IHDR chunk, when every field has a value
+// the format allows.
+std::optional<Header> ParseHeader(const char* data) {
+    const Header header{BigEndian32(data), BigEndian32(data + 4), static_cast<unsigned char>(data[8]),
+                        static_cast<unsigned char>(data[9]), data[12] == 1};
+    const int depth = header.bitDepth;
+    bool depthAllowed = false;
+    switch (header.colourType) {
+        case 0: depthAllowed = depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16; break;
+        case kPaletteColourType: depthAllowed = depth == 1 || depth == 2 || depth == 4 || depth == 8; break;
+        case 2: case 4: case 6: depthAllowed = depth == 8 || depth == 16; break;
+        default: break;
+    }
+    const auto side = [](std::uint32_t n) { return n >= 1 && n <= 0x7FFFFFFFu; };
+    // Compression and filter method 0; interlace method 0 or 1.
+    if (!depthAllowed || !side(header.width) || !side(header.height) || data[10] != 0 || data[11] != 0 ||
+        static_cast<unsigned char>(data[12]) > 1)
+        return std::nullopt;
+    return header;
 }
 
-// The memory a sheet of `pixels` decoded in `format` takes at its peak: the
-// decoded picture, and the 32-bit copy it is turned into unless it is kept.
-qint64 DecodingBytes(QImage::Format format, qint64 pixels) {
-    const qint64 decoded = (pixels * QImage::toPixelFormat(format).bitsPerPixel() + 7) / 8;
-    return decoded + (IsKeptAsDecoded(format) ? 0 : pixels * 4);
-}
-
-bool IsUsableSheetSize(QSize size) {
-    if (!size.isValid() || size.width() % CardPictures::kColumns != 0 || size.height() % CardPictures::kRows != 0)
-        return false;
-    const int cellWidth = size.width() / CardPictures::kColumns;
-    const int cellHeight = size.height() / CardPictures::kRows;
+bool IsUsableSheetSize(const Header& header) {
+    if (header.width % CardPictures::kColumns != 0 || header.height % CardPictures::kRows != 0) return false;
+    const std::uint32_t cellWidth = header.width / CardPictures::kColumns;
+    const std::uint32_t cellHeight = header.height / CardPictures::kRows;
     return cellWidth >= kMinCellSide && cellHeight >= kMinCellSide && cellWidth <= kMaxCellSide &&
            cellHeight <= kMaxCellSide;
 }
 
-// Lowers the image readers' allocation limit (a process-wide setting, in
-// MiB, 0 meaning none) for as long as it lives, then puts it back.
-class AllocationLimit {
-public:
-    explicit AllocationLimit(int mib) : previous_(QImageReader::allocationLimit()) {
-        if (previous_ == 0 || previous_ > mib) QImageReader::setAllocationLimit(mib);
-    }
-    ~AllocationLimit() { QImageReader::setAllocationLimit(previous_); }
-    AllocationLimit(const AllocationLimit&) = delete;
-    AllocationLimit& operator=(const AllocationLimit&) = delete;
+// The size of the image data once inflated, as the header calls for it: each
+// row of each pass, a filter byte and the row's pixels.
+qint64 ImageDataBytes(const Header& header) {
+    const qint64 bits = qint64{header.bitDepth} * Channels(header.colourType);
+    const auto rows = [bits](qint64 width, qint64 height) { return width == 0 ? 0 : height * (1 + (width * bits + 7) / 8); };
+    if (!header.interlaced) return rows(header.width, header.height);
+    // The seven passes of Adam7: first column and row, and the steps between them.
+    static constexpr int kPasses[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                                          {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
+    qint64 total = 0;
+    for (const auto& [x0, y0, dx, dy] : kPasses)
+        total += rows((qint64{header.width} - x0 + dx - 1) / dx, (qint64{header.height} - y0 + dy - 1) / dy);
+    return total;
+}
 
-private:
-    int previous_;
+bool IsChunk(const char* chunk, std::string_view type) { return std::string_view(chunk + 4, 4) == type; }
+
+struct Layout {
+    Header header;
+    qsizetype imageData = 0;  // where the first IDAT chunk starts
 };
 
-bool IsRegularFile(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() && info.isFile();
+// When `bytes` is a complete PNG stream (the signature; a valid IHDR chunk
+// first; every chunk whole and with a correct CRC; the image data in one run
+// of IDAT chunks; up to and including IEND), its header and where its image
+// data starts. Otherwise nothing: truncated or damaged files are turned away
+// here, before the decoder sees them.
+std::optional<Layout> CheckChunks(const QByteArray& bytes) {
+    static constexpr char kSignature[] = "\x89PNG\r\n\x1a\n";
+    if (bytes.size() < 8 || std::memcmp(bytes.constData(), kSignature, 8) != 0) return std::nullopt;
+    std::optional<Header> header;
+    qsizetype imageData = 0;
+    bool imageDataEnded = false;
+    for (qsizetype at = 8;;) {
+        if (bytes.size() - at < 12) return std::nullopt;
+        const char* chunk = bytes.constData() + at;
+        const std::uint32_t length = BigEndian32(chunk);
+        if (length > 0x7FFFFFFFu || length > static_cast<std::uint64_t>(bytes.size() - at - 12)) return std::nullopt;
+        const auto* typeAndData = reinterpret_cast<const Bytef*>(chunk + 4);
+        if (crc32(0, typeAndData, 4 + length) != BigEndian32(chunk + 8 + length)) return std::nullopt;
+        if (!header) {
+            if (!IsChunk(chunk, "IHDR") || length != 13 || !(header = ParseHeader(chunk + 8))) return std::nullopt;
+        } else if (IsChunk(chunk, "IHDR")) {
+            return std::nullopt;
+        }
+        if (IsChunk(chunk, "IDAT")) {
+            if (imageDataEnded) return std::nullopt;
+            if (imageData == 0) imageData = at;
+        } else if (imageData != 0) {
+            imageDataEnded = true;
+        }
+        if (IsChunk(chunk, "IEND")) return imageData != 0 ? std::optional(Layout{*header, imageData}) : std::nullopt;
+        at += 12 + qsizetype{length};
+    }
+}
+
+// Whether the image data from `at` on inflates to exactly `expected` bytes,
+// with nothing after the end of its compressed stream. Inflating stops as
+// soon as it passes `expected`: a file of a few MiB can hold many GiB of
+// compressed zeros, which the decoder would otherwise expand in full.
+bool InflatesToExactly(const QByteArray& bytes, qsizetype at, qint64 expected) {
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK) return false;
+    const auto end = qScopeGuard([&stream] { inflateEnd(&stream); });
+    Bytef scratch[16384];
+    qint64 total = 0;
+    bool ended = false;
+    for (const char* chunk = bytes.constData() + at; IsChunk(chunk, "IDAT"); chunk += 12 + BigEndian32(chunk)) {
+        stream.next_in = reinterpret_cast<const Bytef*>(chunk + 8);
+        stream.avail_in = BigEndian32(chunk);
+        if (ended && stream.avail_in > 0) return false;
+        // Until this chunk's data is used up and the last output fitted.
+        while (!ended && (stream.avail_in > 0 || stream.avail_out == 0)) {
+            stream.next_out = scratch;
+            stream.avail_out = sizeof scratch;
+            const int status = inflate(&stream, Z_NO_FLUSH);
+            total += static_cast<qint64>(sizeof scratch - stream.avail_out);
+            if (total > expected) return false;
+            ended = status == Z_STREAM_END;
+            if (ended && stream.avail_in > 0) return false;
+            if (status == Z_BUF_ERROR) break;  // it needs the next chunk's data
+            if (status != Z_OK && !ended) return false;
+        }
+    }
+    return ended && total == expected;
+}
+
+// What libpng works from and on: plain data, as nothing with a destructor may
+// live where its errors jump across.
+struct Decoding {
+    const char* data;
+    std::size_t size;
+    std::size_t at;
+    bool palette;
+    std::size_t rowBytes;
+    png_bytep* rows;  // the sheet's rows
+    int colours;      // palette entries, each with its alpha
+    png_color colour[256];
+    png_byte alpha[256];
+};
+
+void ReadFromDecoding(png_structp png, png_bytep out, std::size_t count) {
+    auto* decoding = static_cast<Decoding*>(png_get_io_ptr(png));
+    if (count > decoding->size - decoding->at) png_error(png, nullptr);
+    std::memcpy(out, decoding->data + decoding->at, count);
+    decoding->at += count;
+}
+
+// Anything libpng has to say, an error or a mere warning, refuses the file:
+// it goes back to the start of RunDecoder, and nothing reaches the console.
+[[noreturn]] void Refuse(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+
+// Decodes a checked stream into the rows of the sheet: a palette image as
+// one index a pixel, any other as 32-bit ARGB. False when libpng refuses it.
+bool RunDecoder(Decoding& decoding) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Refuse, Refuse);
+    if (!png) return false;
+    png_infop info = png_create_info_struct(png);
+    if (!info) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        return false;
+    }
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    png_set_read_fn(png, &decoding, ReadFromDecoding);
+    // Every CRC has been checked already. Of the chunks, only the header,
+    // the palette, its transparency, the image data and the end matter.
+    png_set_crc_action(png, PNG_CRC_QUIET_USE, PNG_CRC_QUIET_USE);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+    png_set_user_limits(png, kLargestSheetWidth, kLargestSheetHeight);
+    png_read_info(png, info);
+    if (decoding.palette) {
+        png_colorp colours = nullptr;
+        if (png_get_PLTE(png, info, &colours, &decoding.colours) != PNG_INFO_PLTE) png_error(png, nullptr);
+        decoding.colours = std::clamp(decoding.colours, 0, 256);
+        std::memcpy(decoding.colour, colours, sizeof(png_color) * static_cast<std::size_t>(decoding.colours));
+        std::memset(decoding.alpha, 0xFF, sizeof decoding.alpha);
+        png_bytep alpha = nullptr;
+        int alphas = 0;
+        if (png_get_tRNS(png, info, &alpha, &alphas, nullptr) == PNG_INFO_tRNS)
+            std::memcpy(decoding.alpha, alpha, static_cast<std::size_t>(std::clamp(alphas, 0, 256)));
+        png_set_packing(png);
+    } else {
+        png_set_expand(png);  // grey of fewer than 8 bits to 8; a transparent colour to alpha
+        png_set_scale_16(png);
+        png_set_gray_to_rgb(png);
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+        png_set_bgr(png);  // ARGB32 lies in memory as B, G, R, A
+        png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+#else
+        png_set_swap_alpha(png);
+        png_set_filler(png, 0xFF, PNG_FILLER_BEFORE);
+#endif
+    }
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    if (png_get_rowbytes(png, info) != decoding.rowBytes) png_error(png, nullptr);
+    png_read_image(png, decoding.rows);
+    png_destroy_read_struct(&png, &info, nullptr);
+    return true;
+}
+
+// The folders the game looks in for its picture file, in order.
+QStringList CardPictureFolders() {
+    QStringList folders{QDir::currentPath()};
+    QString exeFolder;
+    if (QCoreApplication::instance()) exeFolder = QCoreApplication::applicationDirPath();
+    if (!exeFolder.isEmpty()) folders << exeFolder;
+#ifdef VELMORA_DATA_DIR
+    folders << QStringLiteral(VELMORA_DATA_DIR);
+#endif
+    if (!exeFolder.isEmpty()) folders << exeFolder + QStringLiteral("/../share/velmora");
+    return folders;
+}
+
+// The index in `folders` of the first that holds a regular file `name`, or -1.
+qsizetype FolderHolding(const QString& name, const QStringList& folders) {
+    if (name.isEmpty()) return -1;
+    for (qsizetype i = 0; i < folders.size(); ++i) {
+        const QFileInfo candidate(QDir(folders[i]).filePath(name));
+        if (!folders[i].isEmpty() && candidate.exists() && candidate.isFile()) return i;
+    }
+    return -1;
+}
+
+QString PathIn(const QString& name, const QStringList& folders, qsizetype index) {
+    if (index < 0) return {};
+    return QDir::cleanPath(QFileInfo(QDir(folders[index]).filePath(name)).absoluteFilePath());
 }
 
 }  // namespace
@@ -153,70 +287,82 @@ QSize CardPictures::CellSize() const {
     return {sheet_.width() / kColumns, sheet_.height() / kRows};
 }
 
-CardPictures DecodeCardPictures(const QByteArray& bytes) {
+CardPictures DecodeCardPictures(const QByteArray& bytes) try {
     if (bytes.size() > kMaxCardPictureFileBytes) return {};
-    const std::optional<QByteArray> stream = WholePngWithoutText(bytes);
-    if (!stream) return {};
+    const std::optional<Layout> layout = CheckChunks(bytes);
+    if (!layout || !IsUsableSheetSize(layout->header)) return {};
+    const Header& header = layout->header;
+    if (!InflatesToExactly(bytes, layout->imageData, ImageDataBytes(header))) return {};
 
-    QBuffer buffer;
-    buffer.setData(*stream);
-    if (!buffer.open(QIODevice::ReadOnly)) return {};
-    QImageReader reader(&buffer, "png");
-    reader.setAutoDetectImageFormat(false);
-    reader.setAutoTransform(false);
-    const AllocationLimit limit(kDecodeLimitMiB);
-    if (!reader.canRead() || reader.format() != "png") return {};
-
-    // The grid, and the memory decoding will take, are judged from the
-    // header alone, before any pixels are decoded.
-    const QSize size = reader.size();
-    if (!IsUsableSheetSize(size)) return {};
-    const QImage::Format decodedFormat = reader.imageFormat();
-    if (decodedFormat == QImage::Format_Invalid ||
-        DecodingBytes(decodedFormat, qint64{size.width()} * size.height()) > kDecodeBudgetBytes)
-        return {};
-
-    QImage sheet;
-    if (!reader.read(&sheet) || sheet.size() != size) return {};
-    // Converting a kept sheet would cost time and, for a moment, a second
-    // copy of every pixel.
-    if (!IsKeptAsDecoded(sheet.format())) sheet.convertTo(QImage::Format_ARGB32_Premultiplied);
-    if (sheet.isNull() || sheet.size() != size) return {};
+    // The sheet is the one large allocation: at most 65 MiB, for the largest
+    // grid at four bytes a pixel.
+    const bool palette = header.colourType == kPaletteColourType;
+    QImage sheet(static_cast<int>(header.width), static_cast<int>(header.height),
+                 palette ? QImage::Format_Indexed8 : QImage::Format_ARGB32);
+    if (sheet.isNull()) return {};
+    std::vector<png_bytep> rows(header.height);
+    for (int y = 0; y < sheet.height(); ++y) rows[static_cast<std::size_t>(y)] = sheet.scanLine(y);
+    Decoding decoding{};
+    decoding.data = bytes.constData();
+    decoding.size = static_cast<std::size_t>(bytes.size());
+    decoding.palette = palette;
+    decoding.rowBytes = header.width * (palette ? 1u : 4u);
+    decoding.rows = rows.data();
+    if (!RunDecoder(decoding)) return {};
+    if (palette) {
+        // Indexes past the palette show opaque black, as Qt draws them.
+        QList<QRgb> colours(256, qRgb(0, 0, 0));
+        for (int i = 0; i < decoding.colours; ++i) {
+            const png_color& c = decoding.colour[i];
+            colours[i] = qRgba(c.red, c.green, c.blue, decoding.alpha[i]);
+        }
+        sheet.setColorTable(colours);
+    }
     return CardPictures(std::move(sheet));
+} catch (const std::bad_alloc&) {
+    return {};
 }
 
-CardPictures LoadCardPictures(const QString& path) {
+CardPictures LoadCardPictures(const QString& path) try {
     if (path.isEmpty()) return {};
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable() || info.size() > kMaxCardPictureFileBytes) return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.isSequential()) return {};
-    // The file may have grown since it was looked at: read no more than the cap allows.
-    const QByteArray bytes = file.read(kMaxCardPictureFileBytes + 1);
-    if (bytes.size() > kMaxCardPictureFileBytes) return {};
+    // What the file holds now, and no more: it may have changed since it was
+    // looked at, and room for the largest file would be 32 MiB set aside.
+    const qint64 size = file.size();
+    if (size > kMaxCardPictureFileBytes) return {};
+    QByteArray bytes(size, Qt::Uninitialized);
+    if (bytes.size() != size || file.read(bytes.data(), size) != size) return {};
     return DecodeCardPictures(bytes);
-}
-
-QString FindCardPictureFile(const QString& name, const QStringList& folders) {
-    if (name.isEmpty()) return {};
-    for (const QString& folder : folders) {
-        if (folder.isEmpty()) continue;
-        const QString candidate = QDir(folder).filePath(name);
-        if (IsRegularFile(candidate)) return QDir::cleanPath(QFileInfo(candidate).absoluteFilePath());
-    }
+} catch (const std::bad_alloc&) {
     return {};
 }
 
-QString FindCardPictureFile(const QString& name) {
-    QStringList folders{QDir::currentPath()};
-    QString exeFolder;
-    if (QCoreApplication::instance()) exeFolder = QCoreApplication::applicationDirPath();
-    if (!exeFolder.isEmpty()) folders << exeFolder;
-#ifdef VELMORA_DATA_DIR
-    folders << QStringLiteral(VELMORA_DATA_DIR);
-#endif
-    if (!exeFolder.isEmpty()) folders << exeFolder + QStringLiteral("/../share/velmora");
-    return FindCardPictureFile(name, folders);
+QString FindCardPictureFile(const QString& name, const QStringList& folders) {
+    return PathIn(name, folders, FolderHolding(name, folders));
+}
+
+QString FindCardPictureFile(const QString& name) { return FindCardPictureFile(name, CardPictureFolders()); }
+
+std::function<CardPictures()> CardPictureLoading(const QString& name) {
+    QStringList folders = CardPictureFolders();
+    const qsizetype found = FolderHolding(name, folders);
+    const QString path = PathIn(name, folders, found);
+    // The folders looked in: every one, or up to the one whose file is unusable.
+    if (found >= 0) folders.erase(folders.begin() + found + 1, folders.end());
+    QStringList looked;
+    for (const QString& folder : folders)
+        if (!folder.isEmpty()) looked << QDir::cleanPath(QDir(folder).absolutePath());
+    looked.removeDuplicates();
+    return [name, path, looked] {
+        CardPictures pictures = LoadCardPictures(path);
+        if (pictures.IsEmpty())
+            std::fprintf(stderr, "velmora: no usable card pictures \"%s\" in %s; the cards stay blank\n",
+                         qUtf8Printable(name), qUtf8Printable(looked.join(QStringLiteral(", "))));
+        return pictures;
+    };
 }
 
 }  // namespace velmora::ui

@@ -17,9 +17,11 @@
 // corners the pixels are transparent. It is a 256-colour palette PNG, which
 // decodes faster and into a quarter of the memory of a full-colour one; the
 // loader takes any PNG colour type. The loader accepts any cell size from
-// 8 x 8 to 512 x 512 pixels, and files of at most 32 MiB; it passes over text
-// chunks, and holds a sheet of 16 bits a channel to a smaller grid, so that
-// decoding never takes more than about 81 MiB.
+// 8 x 8 to 512 x 512 pixels, and files of at most 32 MiB. Decoding takes the
+// sheet's own memory (one byte a pixel for a palette PNG, four for any other;
+// 65 MiB for the largest grid) and little more: the loader reads only the
+// chunks that make the picture, and a file whose compressed image data
+// expands past what its header calls for is refused as soon as it does.
 
 #include <QByteArray>
 #include <QImage>
@@ -27,6 +29,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <utility>
 
 namespace velmora::ui {
@@ -55,14 +58,16 @@ private:
 // The largest picture file the game will read.
 inline constexpr qint64 kMaxCardPictureFileBytes = 32 * 1024 * 1024;
 
-// Decodes the contents of a picture file; anything that is not a PNG of a
-// usable grid gives an empty result. Never throws; the header is checked
-// before any pixel memory is set aside.
+// Decodes the contents of a picture file; anything that is not a whole,
+// undamaged PNG of a usable grid gives an empty result, quietly. Never
+// throws, and an empty result is all that a lack of memory gives too; the
+// header and every chunk's CRC are checked, and the compressed image data
+// measured, before any pixel memory is set aside.
 CardPictures DecodeCardPictures(const QByteArray& bytes);
 
 // Reads one picture file: it must be a regular, readable file of at most
 // kMaxCardPictureFileBytes; otherwise, or when its contents do not decode,
-// the result is empty.
+// the result is empty. Never throws.
 CardPictures LoadCardPictures(const QString& path);
 
 // Where the game looks for the picture file `name`: the current folder, then
@@ -73,5 +78,12 @@ QString FindCardPictureFile(const QString& name);
 
 // The same search over an explicit list of folders, in order.
 QString FindCardPictureFile(const QString& name, const QStringList& folders);
+
+// The game's card pictures: looks for the file `name` now, as
+// FindCardPictureFile(name) does, and gives the work of loading it, to run on
+// any thread. When no usable file was found, that gives an empty set and
+// says so in one line on standard error, naming the folders looked in; the
+// game goes on with blank cards.
+std::function<CardPictures()> CardPictureLoading(const QString& name);
 
 }  // namespace velmora::ui

