@@ -70,12 +70,12 @@ TableWindow::~TableWindow() {
     if (hourglassShown_) QGuiApplication::restoreOverrideCursor();
 }
 
+void TableWindow::Build() {
     // One font for the whole pay table, the points in one column: the size
     // at which its widest line fits.
     QFont payFont = FixedPitchFont(12, true);
     const QStringList payLines = ShownPayLines();
     for (const QString& text : payLines) payFont = FitToWidth(payFont, text, PayLineRectOf(&Poker::Royal).width() - 2);
-void TableWindow::Build() {
     for (const PayLineEntry& line : kPayLines) {
         auto* label = new CaptionView(payFont, ToQColor(kOrange), Qt::AlignLeft, this);
         label->SetLetterBoxTexts(payLines.join(QString()));
@@ -107,8 +107,8 @@ void TableWindow::Build() {
     }
 
     auto* panel = new CaptionView(SansFont(18, false), ToQColor(kOrange), Qt::AlignHCenter, this);
-    panel->SetLetterBoxTexts(ShownMessages());
     panel->setObjectName(QStringLiteral("Panel"));
+    panel->SetLetterBoxTexts(ShownMessages());
     panel->setGeometry(kPanel);
     labels_[&model_.Panel] = panel;
 
