@@ -12,10 +12,6 @@
 namespace velmora::ui {
 namespace {
 
-QRect FromTwips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
 QWidget* Child(const QWidget& window, const char* name) {
     QWidget* child = window.findChild<QWidget*>(QString::fromLatin1(name));
     EXPECT_NE(child, nullptr) << name;
@@ -40,30 +36,6 @@ TEST(TableWindow, IsAFixedBlackWindowOfItsDesignSize) {
     EXPECT_EQ(window.size(), QSize(534, 335));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_FALSE(window.windowIcon().isNull());
-}
-
-TEST(TableWindow, EveryControlSitsWhereTheLayoutPutsIt) {
-    TableWindow window;
-    const std::pair<const char*, QRect> controls[] = {
-        {"Royal", FromTwips(180, 480, 2895, 255)},    {"SFlush", FromTwips(180, 780, 2895, 255)},
-        {"Kind", FromTwips(180, 1080, 2895, 255)},    {"Full", FromTwips(180, 1380, 2895, 255)},
-        {"Flush", FromTwips(3180, 480, 2895, 255)},   {"Straight", FromTwips(3180, 780, 2895, 255)},
-        {"Tree", FromTwips(3180, 1080, 2895, 255)},   {"Two", FromTwips(3180, 1380, 2895, 255)},
-        {"Jack", FromTwips(1680, 1680, 2895, 255)},
-        {"Hold1", FromTwips(165, 2340, 1095, 315)},   {"Hold5", FromTwips(4965, 2340, 1095, 315)},
-        {"Picture1", FromTwips(180, 2700, 1080, 1455)}, {"Picture3", FromTwips(2565, 2700, 1080, 1455)},
-        {"Label1", FromTwips(165, 2700, 1095, 1455)}, {"Label4", FromTwips(3765, 2700, 1095, 1455)},
-        {"Panel", FromTwips(0, 4560, 6195, 435)},     {"Score", FromTwips(6360, 420, 1575, 555)},
-        {"Cancel", FromTwips(6360, 1080, 1575, 555)}, {"Small", FromTwips(6360, 1080, 1575, 555)},
-        {"DoubleB", FromTwips(6360, 1740, 1575, 555)}, {"Big", FromTwips(6360, 1740, 1575, 555)},
-        {"Take", FromTwips(6360, 2400, 1575, 555)},   {"Deal1", FromTwips(6360, 3060, 1575, 555)},
-        {"Deal2", FromTwips(6360, 3060, 1575, 555)},  {"About", FromTwips(6360, 3720, 1575, 555)},
-        {"Sortie", FromTwips(6360, 4380, 1575, 555)},
-    };
-    for (const auto& [name, rect] : controls)
-        if (QWidget* child = Child(window, name)) {
-            EXPECT_EQ(child->geometry(), rect) << name;
-        }
 }
 
 TEST(TableWindow, OnlyDealAboutAndExitShowAndDealHasTheFocus) {
