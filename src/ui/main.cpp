@@ -1,5 +1,6 @@
 // Velmora: Jacks or Better video poker.
 #include <QApplication>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -13,7 +14,9 @@ namespace {
 
 // While the application starts, Qt's messages are held back: if it cannot
 // reach a display it would print several lines and abort with a core dump;
-// the game says so in one line instead and exits with status 1.
+// the game says so in one line instead, then gives Qt's own reason (a
+// display it could not connect to, a platform plugin it could not find) on
+// a second, and exits with status 1.
 std::vector<std::pair<QtMsgType, QString>> heldMessages;
 QtMessageHandler defaultHandler = nullptr;
 
@@ -21,6 +24,11 @@ void StartUpMessage(QtMsgType type, const QMessageLogContext& context, const QSt
     if (type == QtFatalMsg) {
         std::fputs("velmora: cannot open a window: no usable display (Velmora needs an X11 or Wayland desktop)\n",
                    stderr);
+        QStringList said;
+        for (const auto& [heldType, held] : heldMessages) said << held.simplified();
+        said << message.simplified();
+        said.removeAll(QString());
+        std::fprintf(stderr, "velmora: Qt says: %s\n", qPrintable(said.join(QStringLiteral("; "))));
         std::_Exit(1);
     }
     (void)context;
