@@ -114,7 +114,7 @@ TEST(DoubleUpOdds, RightGuessesComeAsOftenAsTheWeightingImplies) {
 // Small go, since one more doubling would pass what the win can hold.
 TEST(DoubleUp, BigAndSmallGoOnceTheWinReaches16384) {
     ClockSeededGenerator generator(5, [] { return std::uint64_t{1}; });
-    for (const auto [win, doublesAgain] : {std::pair{4096, true}, {6144, true}, {8192, false}, {9600, false}}) {
+    for (const auto& [win, doublesAgain] : {std::pair{4096, true}, {6144, true}, {8192, false}, {9600, false}}) {
         Poker table = TableBefore({1, 14, Guess::Big}, generator);  // an Ace as reference: always right
         table.WinAmount = static_cast<std::int16_t>(win);
         table.Guess_Click(Guess::Big);

@@ -90,9 +90,10 @@ TEST(Translations, EveryTextOnShowIsTranslatedAndFits) {
                 ASSERT_TRUE(translated[i].count(name)) << name.toStdString() << " at step " << i;
                 const Shown& there = translated[i].at(name);
                 EXPECT_GE(there.points, 0.65 * shown.points) << name.toStdString() << ": " << there.text.toStdString();
-                if (language == std::string("fr") && shown.text.contains(QRegularExpression(QStringLiteral("[a-z]"))) &&
-                    shown.text != QStringLiteral("OK"))
+                const bool words = shown.text.contains(QRegularExpression(QStringLiteral("[a-z]")));
+                if (language == std::string("fr") && words && shown.text != QStringLiteral("OK")) {
                     EXPECT_NE(there.text, shown.text) << name.toStdString() << " left in English";
+                }
             }
         }
     }
