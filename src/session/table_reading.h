@@ -1,0 +1,38 @@
+#pragma once
+
+#include "strategy/hand_class.h"
+#include "strategy/hold_values.h"
+#include "table/control_table.h"
+#include "table/poker.h"
+
+// What the trainer reads off the table. It only reads: nothing here changes
+// a rule, a timer or a caption of the game.
+
+namespace velmora::session {
+
+// Where a hand stands, read from the buttons on show.
+enum class HandPhase {
+    Ready,       // Deal waits for a new hand
+    Dealing,     // the five cards turn up
+    Holding,     // the dealt hand waits for the draw
+    Drawing,     // the replacements turn up, up to the result
+    Offered,     // a win waits: Take or Double
+    DoublingUp,  // the big-or-small game
+};
+HandPhase PhaseOf(const Poker& game);
+
+// The cards in slots 1..5.
+strategy::Deal DealOf(const Poker& game);
+// The hold the HOLD markers show, numbered as strategy::Keeps reads it.
+int HoldOf(const Poker& game);
+// The hold the game suggests for the dealt hand waiting for the draw: what
+// its own hold analysis marks, worked out on a copy of the table, so that a
+// click that reached the game in the same event as the last card does not
+// count as the game's.
+int SuggestedHold(const Poker& game);
+// The class of hand a pay line pays for.
+strategy::HandClass ClassOfLine(const PayLineEntry& line);
+// The class of the hand the lit pay line names, Nothing when none is lit.
+strategy::HandClass MadeClass(const Poker& game);
+
+}  // namespace velmora::session
