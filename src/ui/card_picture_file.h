@@ -32,12 +32,14 @@
 #include <functional>
 #include <utility>
 
+#include "table/controls.h"
+
 namespace velmora::ui {
 
 class CardPictures {
 public:
-    static constexpr int kColumns = 13, kRows = 5, kFrames = 53;
-    static constexpr int kBackFrame = 53;
+    // Frames 1..52 are the cards' faces, the last the card back.
+    static constexpr int kColumns = 13, kRows = 5, kFrames = kCardBack;
 
     CardPictures() = default;
 

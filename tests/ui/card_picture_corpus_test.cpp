@@ -83,7 +83,7 @@ void CheckNothing(const CardPictures& pictures, const std::string& name) {
     EXPECT_TRUE(pictures.IsEmpty()) << name;
     EXPECT_FALSE(pictures.CellSize().isValid()) << name;
     EXPECT_TRUE(pictures.Frame(1).isNull()) << name;
-    EXPECT_TRUE(pictures.Frame(CardPictures::kBackFrame).isNull()) << name;
+    EXPECT_TRUE(pictures.Frame(velmora::kCardBack).isNull()) << name;
 }
 
 class DecodesCorpusFile : public ::testing::TestWithParam<CorpusFile> {};

@@ -35,7 +35,6 @@ using velmora::ui::LoadCardPictures;
 
 namespace {
 
-constexpr int kBack = 53;
 
 QByteArray EncodePng(const QImage& image) {
     QByteArray bytes;
@@ -104,7 +103,7 @@ InkCount CountInk(const QImage& picture, QRect area) {
 std::string FrameName(int frame) {
     static const char* const kSuits[] = {"clubs", "diamonds", "hearts", "spades"};
     static const char* const kRanks[] = {"ace", "2", "3", "4", "5", "6", "7", "8", "9", "10", "jack", "queen", "king"};
-    if (frame == kBack) return "back";
+    if (frame == velmora::kCardBack) return "back";
     return std::string(kRanks[(frame - 1) % 13]) + " of " + kSuits[(frame - 1) / 13];
 }
 
