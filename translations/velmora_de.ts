@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>Advisor</name>
+        <message>
+            <source>A</source>
+            <comment>the Ace, on a card</comment>
+            <translation>A</translation>
+        </message>
+        <message>
+            <source>J</source>
+            <comment>the Jack, on a card</comment>
+            <translation>B</translation>
+        </message>
+        <message>
+            <source>Q</source>
+            <comment>the Queen, on a card</comment>
+            <translation>D</translation>
+        </message>
+        <message>
+            <source>K</source>
+            <comment>the King, on a card</comment>
+            <translation>K</translation>
+        </message>
+        <message>
+            <source>no card</source>
+            <translation>keine Karte</translation>
+        </message>
+        <message>
+            <source>draw five new cards</source>
+            <translation>fünf neue Karten ziehen</translation>
+        </message>
+        <message>
+            <source>keep all five cards</source>
+            <translation>alle fünf Karten halten</translation>
+        </message>
+        <message>
+            <source>keep %1</source>
+            <translation>%1 halten</translation>
+        </message>
+    </context>
+    <context>
         <name>CommandLine</name>
         <message>
             <source>Velmora: Jacks or Better video poker with a big-or-small double-up.</source>
@@ -210,6 +249,215 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         </message>
     </context>
     <context>
+        <name>velmora::ui::AdvisorPanel</name>
+        <message>
+            <source>best</source>
+            <translation>beste</translation>
+        </message>
+        <message>
+            <source>−%1</source>
+            <translation>−%1</translation>
+        </message>
+        <message>
+            <source>%1: %2, worth %3 credits, the best hold.</source>
+            <translation>%1: %2, Wert %3 Kredite: die beste Wahl.</translation>
+        </message>
+        <message>
+            <source>%1: %2, worth %3 credits, %4 less than the best.</source>
+            <translation>%1: %2, Wert %3 Kredite, %4 weniger als die beste Wahl.</translation>
+        </message>
+        <message>
+            <source>Best-hold advisor</source>
+            <translation>Berater: beste Wahl</translation>
+        </message>
+        <message>
+            <source>A value is what the hold brings back on average for the credit bet; its cost is what it gives up against the best hold.</source>
+            <translation>Der Wert ist, was die Wahl im Schnitt für den gesetzten Kredit einbringt; die Kosten sind, was sie gegenüber der besten Wahl verliert.</translation>
+        </message>
+        <message>
+            <source>You drew with the best hold.</source>
+            <translation>Sie haben mit der besten Wahl gezogen.</translation>
+        </message>
+        <message>
+            <source>You gave up %1 credits: the best hold, %2, was worth %3; yours was worth %4.</source>
+            <translation>Sie haben %1 Kredite verschenkt: die beste Wahl, %2, war %3 wert; Ihre war %4 wert.</translation>
+        </message>
+        <message>
+            <source>%1.</source>
+            <translation>%1.</translation>
+        </message>
+        <message>
+            <source>Hold number %1</source>
+            <translation>Wahl Nr. %1</translation>
+        </message>
+        <message>
+            <source>You drew with</source>
+            <translation>Gezogen mit</translation>
+        </message>
+        <message>
+            <source>Your hold</source>
+            <translation>Ihre Wahl</translation>
+        </message>
+        <message>
+            <source>The game&apos;s suggestion</source>
+            <translation>Der Vorschlag des Spiels</translation>
+        </message>
+        <message>
+            <source>Best holds</source>
+            <translation>Beste Wahl</translation>
+        </message>
+        <message>
+            <source>Cards kept</source>
+            <translation>Gehaltene Karten</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>Cost</source>
+            <translation>Kosten</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::CreditChart</name>
+        <message>
+            <source>Credits over the hands</source>
+            <translation>Kredite im Lauf der Hände</translation>
+        </message>
+        <message>
+            <source>Over %1 hands the credits went from %2 to %3; the lowest was %4, the highest %5.</source>
+            <translation>In %1 Händen gingen die Kredite von %2 auf %3; am wenigsten waren es %4, am meisten %5.</translation>
+        </message>
+        <message>
+            <source>The chart begins after the first hand.</source>
+            <translation>Das Diagramm beginnt nach der ersten Hand.</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::StatisticsWindow</name>
+        <message>
+            <source>%1%</source>
+            <translation>%1 %</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>No win</source>
+            <translation>Kein Gewinn</translation>
+        </message>
+        <message>
+            <source>Velmora: session statistics</source>
+            <translation>Velmora: Statistik der Sitzung</translation>
+        </message>
+        <message>
+            <source>This session</source>
+            <translation>Diese Sitzung</translation>
+        </message>
+        <message>
+            <source>Hands played</source>
+            <translation>Gespielte Hände</translation>
+        </message>
+        <message>
+            <source>Credits bet</source>
+            <translation>Gesetzte Kredite</translation>
+        </message>
+        <message>
+            <source>Credits taken</source>
+            <translation>Gutgeschriebene Kredite</translation>
+        </message>
+        <message>
+            <source>Return</source>
+            <translation>Rückfluss</translation>
+        </message>
+        <message>
+            <source>Credits now</source>
+            <translation>Aktuelles Guthaben</translation>
+        </message>
+        <message>
+            <source>Double-up</source>
+            <translation>Risikospiel</translation>
+        </message>
+        <message>
+            <source>Rounds</source>
+            <translation>Runden</translation>
+        </message>
+        <message>
+            <source>Right guesses</source>
+            <translation>Richtig geraten</translation>
+        </message>
+        <message>
+            <source>Wrong guesses</source>
+            <translation>Falsch geraten</translation>
+        </message>
+        <message>
+            <source>Points risked</source>
+            <translation>Riskierte Punkte</translation>
+        </message>
+        <message>
+            <source>Points brought home</source>
+            <translation>Heimgebrachte Punkte</translation>
+        </message>
+        <message>
+            <source>Your draws</source>
+            <translation>Ihre Ziehungen</translation>
+        </message>
+        <message>
+            <source>Draw decisions</source>
+            <translation>Ziehungen</translation>
+        </message>
+        <message>
+            <source>Holds worth less than the best</source>
+            <translation>Schwächer als die beste Wahl</translation>
+        </message>
+        <message>
+            <source>Expected credits given up</source>
+            <translation>Im Schnitt verschenkte Kredite</translation>
+        </message>
+        <message>
+            <source>The game&apos;s suggestions would have given up</source>
+            <translation>Die Vorschläge des Spiels hätten verschenkt</translation>
+        </message>
+        <message>
+            <source>Hands made</source>
+            <translation>Erzielte Hände</translation>
+        </message>
+        <message>
+            <source>Made</source>
+            <translation>Erzielt</translation>
+        </message>
+        <message>
+            <source>Share</source>
+            <translation>Anteil</translation>
+        </message>
+        <message>
+            <source>Perfect play</source>
+            <translation>Perfektes Spiel</translation>
+        </message>
+        <message>
+            <source>Perfect play keeps the best hold every time; in the long run it brings back %1 of the credits bet.</source>
+            <translation>Perfektes Spiel hält immer die beste Wahl; auf Dauer bringt es %1 der gesetzten Kredite zurück.</translation>
+        </message>
+        <message>
+            <source>Credits after each hand</source>
+            <translation>Kredite nach jeder Hand</translation>
+        </message>
+        <message>
+            <source>none yet</source>
+            <translation>noch keiner</translation>
+        </message>
+        <message>
+            <source>%1: made %2 times, %3 of the hands drawn; perfect play makes it %4 of the hands.</source>
+            <translation>%1: %2-mal erzielt, %3 der Hände; perfektes Spiel erzielt es in %4 der Hände.</translation>
+        </message>
+        <message>
+            <source>working out…</source>
+            <translation>wird berechnet…</translation>
+        </message>
+    </context>
+    <context>
         <name>velmora::ui::TableWindow</name>
         <message>
             <source>Deal</source>
@@ -310,6 +558,55 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         <message>
             <source>Credits: %1</source>
             <translation>Guthaben: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::Trainer</name>
+        <message>
+            <source>Best-hold advisor</source>
+            <translation>Berater: beste Wahl</translation>
+        </message>
+        <message>
+            <source>Warn before a costly draw</source>
+            <translation>Vor teurem Ziehen warnen</translation>
+        </message>
+        <message>
+            <source>Session statistics…</source>
+            <translation>Statistik der Sitzung…</translation>
+        </message>
+        <message>
+            <source>The cards are being dealt.</source>
+            <translation>Die Karten werden gegeben.</translation>
+        </message>
+        <message>
+            <source>Deal a hand: the best holds show here as soon as its five cards are up.</source>
+            <translation>Geben Sie eine Hand: die beste Wahl erscheint hier, sobald ihre fünf Karten aufgedeckt sind.</translation>
+        </message>
+        <message>
+            <source>Working out the value of every hold…</source>
+            <translation>Der Wert jeder Wahl wird berechnet…</translation>
+        </message>
+        <message>
+            <source>Draw with this hold?</source>
+            <translation>Mit dieser Wahl ziehen?</translation>
+        </message>
+        <message>
+            <source>Your hold gives up %1 credits against the best one.</source>
+            <translation>Ihre Wahl verschenkt %1 Kredite gegenüber der besten.</translation>
+        </message>
+        <message>
+            <source>Your hold: %1, worth %2 credits.
+The best hold: %3, worth %4 credits.</source>
+            <translation>Ihre Wahl: %1, Wert %2 Kredite.
+Die beste Wahl: %3, Wert %4 Kredite.</translation>
+        </message>
+        <message>
+            <source>Draw anyway</source>
+            <translation>Trotzdem ziehen</translation>
+        </message>
+        <message>
+            <source>&amp;Change my hold</source>
+            <translation>Wahl ä&amp;ndern</translation>
         </message>
     </context>
 </TS>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
     <context>
+        <name>Advisor</name>
+        <message>
+            <source>A</source>
+            <comment>the Ace, on a card</comment>
+            <translation>A</translation>
+        </message>
+        <message>
+            <source>J</source>
+            <comment>the Jack, on a card</comment>
+            <translation>J</translation>
+        </message>
+        <message>
+            <source>Q</source>
+            <comment>the Queen, on a card</comment>
+            <translation>Q</translation>
+        </message>
+        <message>
+            <source>K</source>
+            <comment>the King, on a card</comment>
+            <translation>K</translation>
+        </message>
+        <message>
+            <source>no card</source>
+            <translation>ninguna carta</translation>
+        </message>
+        <message>
+            <source>draw five new cards</source>
+            <translation>robar cinco cartas nuevas</translation>
+        </message>
+        <message>
+            <source>keep all five cards</source>
+            <translation>retener las cinco cartas</translation>
+        </message>
+        <message>
+            <source>keep %1</source>
+            <translation>retener %1</translation>
+        </message>
+    </context>
+    <context>
         <name>CommandLine</name>
         <message>
             <source>Velmora: Jacks or Better video poker with a big-or-small double-up.</source>
@@ -210,6 +249,215 @@ a mayor o menor. Gratis, sin dinero real.</translation>
         </message>
     </context>
     <context>
+        <name>velmora::ui::AdvisorPanel</name>
+        <message>
+            <source>best</source>
+            <translation>mejor</translation>
+        </message>
+        <message>
+            <source>−%1</source>
+            <translation>−%1</translation>
+        </message>
+        <message>
+            <source>%1: %2, worth %3 credits, the best hold.</source>
+            <translation>%1: %2, vale %3 créditos: la mejor opción.</translation>
+        </message>
+        <message>
+            <source>%1: %2, worth %3 credits, %4 less than the best.</source>
+            <translation>%1: %2, vale %3 créditos, %4 menos que la mejor opción.</translation>
+        </message>
+        <message>
+            <source>Best-hold advisor</source>
+            <translation>Asesor: mejor opción</translation>
+        </message>
+        <message>
+            <source>A value is what the hold brings back on average for the credit bet; its cost is what it gives up against the best hold.</source>
+            <translation>El valor es lo que la opción devuelve de media por el crédito apostado; el coste, lo que pierde frente a la mejor opción.</translation>
+        </message>
+        <message>
+            <source>You drew with the best hold.</source>
+            <translation>Ha robado con la mejor opción.</translation>
+        </message>
+        <message>
+            <source>You gave up %1 credits: the best hold, %2, was worth %3; yours was worth %4.</source>
+            <translation>Ha perdido %1 créditos: la mejor opción, %2, valía %3; la suya valía %4.</translation>
+        </message>
+        <message>
+            <source>%1.</source>
+            <translation>%1.</translation>
+        </message>
+        <message>
+            <source>Hold number %1</source>
+            <translation>Opción n.º %1</translation>
+        </message>
+        <message>
+            <source>You drew with</source>
+            <translation>Ha robado con</translation>
+        </message>
+        <message>
+            <source>Your hold</source>
+            <translation>Su opción</translation>
+        </message>
+        <message>
+            <source>The game&apos;s suggestion</source>
+            <translation>La sugerencia del juego</translation>
+        </message>
+        <message>
+            <source>Best holds</source>
+            <translation>Mejores opciones</translation>
+        </message>
+        <message>
+            <source>Cards kept</source>
+            <translation>Cartas retenidas</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valor</translation>
+        </message>
+        <message>
+            <source>Cost</source>
+            <translation>Coste</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::CreditChart</name>
+        <message>
+            <source>Credits over the hands</source>
+            <translation>Créditos a lo largo de las manos</translation>
+        </message>
+        <message>
+            <source>Over %1 hands the credits went from %2 to %3; the lowest was %4, the highest %5.</source>
+            <translation>En %1 manos, los créditos pasaron de %2 a %3; el mínimo fue %4 y el máximo %5.</translation>
+        </message>
+        <message>
+            <source>The chart begins after the first hand.</source>
+            <translation>El gráfico empieza tras la primera mano.</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::StatisticsWindow</name>
+        <message>
+            <source>%1%</source>
+            <translation>%1 %</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1: %2</translation>
+        </message>
+        <message>
+            <source>No win</source>
+            <translation>Sin premio</translation>
+        </message>
+        <message>
+            <source>Velmora: session statistics</source>
+            <translation>Velmora: estadísticas de la sesión</translation>
+        </message>
+        <message>
+            <source>This session</source>
+            <translation>Esta sesión</translation>
+        </message>
+        <message>
+            <source>Hands played</source>
+            <translation>Manos jugadas</translation>
+        </message>
+        <message>
+            <source>Credits bet</source>
+            <translation>Créditos apostados</translation>
+        </message>
+        <message>
+            <source>Credits taken</source>
+            <translation>Créditos cobrados</translation>
+        </message>
+        <message>
+            <source>Return</source>
+            <translation>Retorno</translation>
+        </message>
+        <message>
+            <source>Credits now</source>
+            <translation>Créditos actuales</translation>
+        </message>
+        <message>
+            <source>Double-up</source>
+            <translation>Doble o nada</translation>
+        </message>
+        <message>
+            <source>Rounds</source>
+            <translation>Rondas</translation>
+        </message>
+        <message>
+            <source>Right guesses</source>
+            <translation>Aciertos</translation>
+        </message>
+        <message>
+            <source>Wrong guesses</source>
+            <translation>Fallos</translation>
+        </message>
+        <message>
+            <source>Points risked</source>
+            <translation>Puntos arriesgados</translation>
+        </message>
+        <message>
+            <source>Points brought home</source>
+            <translation>Puntos cobrados</translation>
+        </message>
+        <message>
+            <source>Your draws</source>
+            <translation>Sus robos</translation>
+        </message>
+        <message>
+            <source>Draw decisions</source>
+            <translation>Robos</translation>
+        </message>
+        <message>
+            <source>Holds worth less than the best</source>
+            <translation>Opciones peores que la mejor</translation>
+        </message>
+        <message>
+            <source>Expected credits given up</source>
+            <translation>Créditos perdidos de media</translation>
+        </message>
+        <message>
+            <source>The game&apos;s suggestions would have given up</source>
+            <translation>Las sugerencias del juego habrían perdido</translation>
+        </message>
+        <message>
+            <source>Hands made</source>
+            <translation>Manos conseguidas</translation>
+        </message>
+        <message>
+            <source>Made</source>
+            <translation>Conseguidas</translation>
+        </message>
+        <message>
+            <source>Share</source>
+            <translation>Proporción</translation>
+        </message>
+        <message>
+            <source>Perfect play</source>
+            <translation>Juego perfecto</translation>
+        </message>
+        <message>
+            <source>Perfect play keeps the best hold every time; in the long run it brings back %1 of the credits bet.</source>
+            <translation>El juego perfecto retiene siempre la mejor opción; a la larga devuelve el %1 de los créditos apostados.</translation>
+        </message>
+        <message>
+            <source>Credits after each hand</source>
+            <translation>Créditos tras cada mano</translation>
+        </message>
+        <message>
+            <source>none yet</source>
+            <translation>aún no</translation>
+        </message>
+        <message>
+            <source>%1: made %2 times, %3 of the hands drawn; perfect play makes it %4 of the hands.</source>
+            <translation>%1: conseguida %2 veces, el %3 de las manos; el juego perfecto la consigue en el %4 de las manos.</translation>
+        </message>
+        <message>
+            <source>working out…</source>
+            <translation>calculando…</translation>
+        </message>
+    </context>
+    <context>
         <name>velmora::ui::TableWindow</name>
         <message>
             <source>Deal</source>
@@ -310,6 +558,55 @@ a mayor o menor. Gratis, sin dinero real.</translation>
         <message>
             <source>Credits: %1</source>
             <translation>Créditos: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::Trainer</name>
+        <message>
+            <source>Best-hold advisor</source>
+            <translation>Asesor: mejor opción</translation>
+        </message>
+        <message>
+            <source>Warn before a costly draw</source>
+            <translation>Avisar antes de un robo costoso</translation>
+        </message>
+        <message>
+            <source>Session statistics…</source>
+            <translation>Estadísticas de la sesión…</translation>
+        </message>
+        <message>
+            <source>The cards are being dealt.</source>
+            <translation>Se reparten las cartas.</translation>
+        </message>
+        <message>
+            <source>Deal a hand: the best holds show here as soon as its five cards are up.</source>
+            <translation>Reparta una mano: las mejores opciones aparecen aquí en cuanto se destapan sus cinco cartas.</translation>
+        </message>
+        <message>
+            <source>Working out the value of every hold…</source>
+            <translation>Calculando el valor de cada opción…</translation>
+        </message>
+        <message>
+            <source>Draw with this hold?</source>
+            <translation>¿Robar con esta opción?</translation>
+        </message>
+        <message>
+            <source>Your hold gives up %1 credits against the best one.</source>
+            <translation>Su opción pierde %1 créditos frente a la mejor.</translation>
+        </message>
+        <message>
+            <source>Your hold: %1, worth %2 credits.
+The best hold: %3, worth %4 credits.</source>
+            <translation>Su opción: %1, vale %2 créditos.
+La mejor opción: %3, vale %4 créditos.</translation>
+        </message>
+        <message>
+            <source>Draw anyway</source>
+            <translation>Robar de todos modos</translation>
+        </message>
+        <message>
+            <source>&amp;Change my hold</source>
+            <translation>&amp;Cambiar mi opción</translation>
         </message>
     </context>
 </TS>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>Advisor</name>
+        <message>
+            <source>A</source>
+            <comment>the Ace, on a card</comment>
+            <translation>A</translation>
+        </message>
+        <message>
+            <source>J</source>
+            <comment>the Jack, on a card</comment>
+            <translation>V</translation>
+        </message>
+        <message>
+            <source>Q</source>
+            <comment>the Queen, on a card</comment>
+            <translation>D</translation>
+        </message>
+        <message>
+            <source>K</source>
+            <comment>the King, on a card</comment>
+            <translation>R</translation>
+        </message>
+        <message>
+            <source>no card</source>
+            <translation>aucune carte</translation>
+        </message>
+        <message>
+            <source>draw five new cards</source>
+            <translation>tirer cinq nouvelles cartes</translation>
+        </message>
+        <message>
+            <source>keep all five cards</source>
+            <translation>garder les cinq cartes</translation>
+        </message>
+        <message>
+            <source>keep %1</source>
+            <translation>garder %1</translation>
+        </message>
+    </context>
+    <context>
         <name>CommandLine</name>
         <message>
             <source>Velmora: Jacks or Better video poker with a big-or-small double-up.</source>
@@ -210,6 +249,215 @@ double au plus ou moins. Gratuit, sans argent réel.</translation>
         </message>
     </context>
     <context>
+        <name>velmora::ui::AdvisorPanel</name>
+        <message>
+            <source>best</source>
+            <translation>meilleur</translation>
+        </message>
+        <message>
+            <source>−%1</source>
+            <translation>−%1</translation>
+        </message>
+        <message>
+            <source>%1: %2, worth %3 credits, the best hold.</source>
+            <translation>%1 : %2, vaut %3 crédits : le meilleur choix.</translation>
+        </message>
+        <message>
+            <source>%1: %2, worth %3 credits, %4 less than the best.</source>
+            <translation>%1 : %2, vaut %3 crédits, %4 de moins que le meilleur choix.</translation>
+        </message>
+        <message>
+            <source>Best-hold advisor</source>
+            <translation>Conseiller : meilleur choix</translation>
+        </message>
+        <message>
+            <source>A value is what the hold brings back on average for the credit bet; its cost is what it gives up against the best hold.</source>
+            <translation>La valeur est ce que le choix rapporte en moyenne pour le crédit misé ; le coût, ce qu&apos;il perd face au meilleur choix.</translation>
+        </message>
+        <message>
+            <source>You drew with the best hold.</source>
+            <translation>Vous avez tiré avec le meilleur choix.</translation>
+        </message>
+        <message>
+            <source>You gave up %1 credits: the best hold, %2, was worth %3; yours was worth %4.</source>
+            <translation>Vous avez perdu %1 crédits : le meilleur choix, %2, valait %3 ; le vôtre valait %4.</translation>
+        </message>
+        <message>
+            <source>%1.</source>
+            <translation>%1.</translation>
+        </message>
+        <message>
+            <source>Hold number %1</source>
+            <translation>Choix n° %1</translation>
+        </message>
+        <message>
+            <source>You drew with</source>
+            <translation>Vous avez tiré avec</translation>
+        </message>
+        <message>
+            <source>Your hold</source>
+            <translation>Votre choix</translation>
+        </message>
+        <message>
+            <source>The game&apos;s suggestion</source>
+            <translation>La suggestion du jeu</translation>
+        </message>
+        <message>
+            <source>Best holds</source>
+            <translation>Meilleurs choix</translation>
+        </message>
+        <message>
+            <source>Cards kept</source>
+            <translation>Cartes gardées</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valeur</translation>
+        </message>
+        <message>
+            <source>Cost</source>
+            <translation>Coût</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::CreditChart</name>
+        <message>
+            <source>Credits over the hands</source>
+            <translation>Crédits au fil des mains</translation>
+        </message>
+        <message>
+            <source>Over %1 hands the credits went from %2 to %3; the lowest was %4, the highest %5.</source>
+            <translation>En %1 mains, les crédits sont passés de %2 à %3 ; au plus bas %4, au plus haut %5.</translation>
+        </message>
+        <message>
+            <source>The chart begins after the first hand.</source>
+            <translation>Le graphique commence après la première main.</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::StatisticsWindow</name>
+        <message>
+            <source>%1%</source>
+            <translation>%1 %</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1 : %2</translation>
+        </message>
+        <message>
+            <source>No win</source>
+            <translation>Aucun gain</translation>
+        </message>
+        <message>
+            <source>Velmora: session statistics</source>
+            <translation>Velmora : statistiques de la séance</translation>
+        </message>
+        <message>
+            <source>This session</source>
+            <translation>Cette séance</translation>
+        </message>
+        <message>
+            <source>Hands played</source>
+            <translation>Mains jouées</translation>
+        </message>
+        <message>
+            <source>Credits bet</source>
+            <translation>Crédits misés</translation>
+        </message>
+        <message>
+            <source>Credits taken</source>
+            <translation>Crédits encaissés</translation>
+        </message>
+        <message>
+            <source>Return</source>
+            <translation>Retour</translation>
+        </message>
+        <message>
+            <source>Credits now</source>
+            <translation>Crédits actuels</translation>
+        </message>
+        <message>
+            <source>Double-up</source>
+            <translation>Quitte ou double</translation>
+        </message>
+        <message>
+            <source>Rounds</source>
+            <translation>Tours</translation>
+        </message>
+        <message>
+            <source>Right guesses</source>
+            <translation>Bons paris</translation>
+        </message>
+        <message>
+            <source>Wrong guesses</source>
+            <translation>Mauvais paris</translation>
+        </message>
+        <message>
+            <source>Points risked</source>
+            <translation>Points risqués</translation>
+        </message>
+        <message>
+            <source>Points brought home</source>
+            <translation>Points rapportés</translation>
+        </message>
+        <message>
+            <source>Your draws</source>
+            <translation>Vos tirages</translation>
+        </message>
+        <message>
+            <source>Draw decisions</source>
+            <translation>Tirages</translation>
+        </message>
+        <message>
+            <source>Holds worth less than the best</source>
+            <translation>Choix moins bons que le meilleur</translation>
+        </message>
+        <message>
+            <source>Expected credits given up</source>
+            <translation>Crédits perdus en moyenne</translation>
+        </message>
+        <message>
+            <source>The game&apos;s suggestions would have given up</source>
+            <translation>Les suggestions du jeu auraient perdu</translation>
+        </message>
+        <message>
+            <source>Hands made</source>
+            <translation>Mains obtenues</translation>
+        </message>
+        <message>
+            <source>Made</source>
+            <translation>Obtenues</translation>
+        </message>
+        <message>
+            <source>Share</source>
+            <translation>Part</translation>
+        </message>
+        <message>
+            <source>Perfect play</source>
+            <translation>Jeu parfait</translation>
+        </message>
+        <message>
+            <source>Perfect play keeps the best hold every time; in the long run it brings back %1 of the credits bet.</source>
+            <translation>Le jeu parfait garde toujours le meilleur choix ; à la longue, il rapporte %1 des crédits misés.</translation>
+        </message>
+        <message>
+            <source>Credits after each hand</source>
+            <translation>Crédits après chaque main</translation>
+        </message>
+        <message>
+            <source>none yet</source>
+            <translation>pas encore</translation>
+        </message>
+        <message>
+            <source>%1: made %2 times, %3 of the hands drawn; perfect play makes it %4 of the hands.</source>
+            <translation>%1 : obtenue %2 fois, %3 des mains ; le jeu parfait l&apos;obtient dans %4 des mains.</translation>
+        </message>
+        <message>
+            <source>working out…</source>
+            <translation>calcul en cours…</translation>
+        </message>
+    </context>
+    <context>
         <name>velmora::ui::TableWindow</name>
         <message>
             <source>Deal</source>
@@ -310,6 +558,55 @@ double au plus ou moins. Gratuit, sans argent réel.</translation>
         <message>
             <source>Credits: %1</source>
             <translation>Crédits : %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::Trainer</name>
+        <message>
+            <source>Best-hold advisor</source>
+            <translation>Conseiller : meilleur choix</translation>
+        </message>
+        <message>
+            <source>Warn before a costly draw</source>
+            <translation>Avertir avant un tirage coûteux</translation>
+        </message>
+        <message>
+            <source>Session statistics…</source>
+            <translation>Statistiques de la séance…</translation>
+        </message>
+        <message>
+            <source>The cards are being dealt.</source>
+            <translation>Les cartes sont distribuées.</translation>
+        </message>
+        <message>
+            <source>Deal a hand: the best holds show here as soon as its five cards are up.</source>
+            <translation>Donnez une main : les meilleurs choix s&apos;affichent ici dès que ses cinq cartes sont retournées.</translation>
+        </message>
+        <message>
+            <source>Working out the value of every hold…</source>
+            <translation>Calcul de la valeur de chaque choix…</translation>
+        </message>
+        <message>
+            <source>Draw with this hold?</source>
+            <translation>Tirer avec ce choix ?</translation>
+        </message>
+        <message>
+            <source>Your hold gives up %1 credits against the best one.</source>
+            <translation>Votre choix perd %1 crédits face au meilleur.</translation>
+        </message>
+        <message>
+            <source>Your hold: %1, worth %2 credits.
+The best hold: %3, worth %4 credits.</source>
+            <translation>Votre choix : %1, vaut %2 crédits.
+Le meilleur choix : %3, vaut %4 crédits.</translation>
+        </message>
+        <message>
+            <source>Draw anyway</source>
+            <translation>Tirer quand même</translation>
+        </message>
+        <message>
+            <source>&amp;Change my hold</source>
+            <translation>&amp;Changer mon choix</translation>
         </message>
     </context>
 </TS>

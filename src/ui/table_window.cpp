@@ -19,6 +19,7 @@
 #include "ui/geometry.h"
 #include "ui/look.h"
 #include "ui/table_design.h"
+#include "ui/trainer.h"
 #include "table/control_table.h"
 #include "table/credit_text.h"
 #include "ui/word_button.h"
@@ -58,6 +59,7 @@ TableWindow::TableWindow(RandomSource& random, Clock clock, QWidget* parent)
     setFixedSize(kTableClientSize);
     Build();
     Sync();
+    trainer_ = new Trainer(*this);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), size());
@@ -126,7 +128,7 @@ void TableWindow::Build() {
         const QString key(QLatin1Char(look.key));
         button->setToolTip(tr("%1 (key %2)").arg(tr(look.description), key));
         button->setAccessibleDescription(tr("%1. Key: %2").arg(tr(look.description), key));
-        connect(button, &QAbstractButton::clicked, this, [this, entry] { Deliver([entry](Poker& m) { m.Click(*entry); }); });
+        connect(button, &QAbstractButton::clicked, this, [this, entry] { PressButton(*entry); });
         buttons_.emplace_back(entry, button);
         if (previous) setTabOrder(previous, button);
         previous = button;
@@ -149,7 +151,7 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
     for (const auto& [entry, button] : buttons_) {
         const Button& state = model_.*entry->member;
         if (event->key() == LookOf(entry->member).key && state.Visible && state.Enabled) {
-            Deliver([entry = entry](Poker& m) { m.Click(*entry); });
+            PressButton(*entry);
             return;
         }
     }
@@ -175,6 +177,14 @@ void TableWindow::Deliver(const std::function<void(Poker&)>& event) {
 
 void TableWindow::RunDueTicks() {
     Deliver([](Poker&) {});
+}
+
+void TableWindow::PressButton(const ButtonEntry& entry) {
+    if (trainer_->AllowPress(entry)) DeliverClick(entry);
+}
+
+void TableWindow::DeliverClick(const ButtonEntry& entry) {
+    Deliver([&entry](Poker& m) { m.Click(entry); });
 }
 
 void TableWindow::Reschedule() {

@@ -24,6 +24,7 @@ class AboutWindow;
 class CaptionView;
 class CardView;
 class ClickArea;
+class Trainer;
 class WordButton;
 
 // The table window. It owns the game's model, draws it and forwards every
@@ -45,6 +46,8 @@ public:
     // Runs the ticks the clock has made due; the window's own timer does the
     // same when real time is the clock.
     void RunDueTicks();
+    // A click on a button as the game takes it, asking the trainer nothing.
+    void DeliverClick(const ButtonEntry& entry);
 
 signals:
     // After every event, once the widgets show the model again.
@@ -57,6 +60,8 @@ protected:
 private:
     void Build();
     void Deliver(const std::function<void(Poker&)>& event);
+    // A click or key press on a button: the trainer may hold it back.
+    void PressButton(const ButtonEntry& entry);
     void Sync();
     void SyncAbout();
     void SyncButtons();
@@ -82,6 +87,7 @@ private:
     Slots<std::string> cardSources_{};
     Slots<ClickArea*> clickAreas_{};
     QPointer<AboutWindow> about_;
+    Trainer* trainer_ = nullptr;
     bool hourglassShown_ = false;
     // The window opens with the focus where the model has it.
     unsigned focusRequestsSeen_ = ~0u;

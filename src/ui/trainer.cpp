@@ -1,0 +1,161 @@
+#include "ui/trainer.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+#include "table/control_table.h"
+#include "ui/advisor_panel.h"
+#include "ui/geometry.h"
+#include "ui/hold_text.h"
+#include "ui/statistics_window.h"
+#include "ui/strategy_tables.h"
+#include "ui/table_window.h"
+
+// Threads: the strategy tables are built on a worker thread (StrategyTables)
+// the first time an extra is turned on, never at start-up. Everything else
+// runs on the GUI thread: once the tables are built, the values of all 32
+// holds of a deal take about 2 microseconds in an optimised build, so the
+// panel follows each HOLD marker at once and no click waits for them. Only a
+// draw pressed in the fraction of a second right after the warning is turned
+// on, while the tables are still being built, waits for them.
+
+namespace velmora::ui {
+
+Trainer::Trainer(TableWindow& window) : QObject(&window), window_(window), tables_(new StrategyTables(this)) {
+    panelAction_ = AddAction(tr("Best-hold advisor"), Qt::Key_F2, "AdvisorAction");
+    warningAction_ = AddAction(tr("Warn before a costly draw"), Qt::Key_F3, "WarningAction");
+    QAction* statistics = AddAction(tr("Session statistics\u2026"), Qt::Key_F4, "StatisticsAction");
+    panelAction_->setCheckable(true);
+    warningAction_->setCheckable(true);
+    connect(panelAction_, &QAction::toggled, this, &Trainer::SetPanelShown);
+    connect(warningAction_, &QAction::toggled, this, [this](bool on) {
+        if (on) tables_->Build();
+    });
+    connect(statistics, &QAction::triggered, this, &Trainer::ShowStatistics);
+    window_.setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    connect(&window_, &TableWindow::synced, this, &Trainer::Observe);
+    connect(tables_, &StrategyTables::ready, this, &Trainer::Refresh);
+    tracker_.Observe(window_.Model());
+}
+
+QAction* Trainer::AddAction(const QString& text, int key, const char* name) {
+    auto* action = new QAction(text, &window_);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(QKeySequence(key));
+    action->setShortcutContext(Qt::WindowShortcut);
+    window_.addAction(action);
+    return action;
+}
+
+void Trainer::Observe() {
+    tracker_.Observe(window_.Model());
+    Refresh();
+}
+
+void Trainer::Refresh() {
+    if (tables_->Ready()) tracker_.Assess();
+    if (panel_ && panel_->isVisible()) UpdatePanel();
+    if (statistics_ && statistics_->isVisible()) statistics_->Show(tracker_, !tracker_.AllAssessed());
+}
+
+// The panel lies right of the table, whose own area stays as it is.
+void Trainer::SetPanelShown(bool shown) {
+    if (shown) {
+        tables_->Build();
+        if (!panel_) {
+            panel_ = new AdvisorPanel(&window_);
+            panel_->setGeometry(kTableClientSize.width(), 0, AdvisorPanel::kWidth, kTableClientSize.height());
+        }
+        window_.setFixedSize(kTableClientSize.width() + AdvisorPanel::kWidth, kTableClientSize.height());
+        // A window that now passes the screen's right edge moves left as far as needed.
+        if (const QScreen* screen = window_.screen()) {
+            const int over = window_.frameGeometry().right() - screen->availableGeometry().right();
+            if (over > 0) window_.move(std::max(screen->availableGeometry().left(), window_.x() - over), window_.y());
+        }
+        UpdatePanel();
+        panel_->show();
+    } else if (panel_) {
+        panel_->hide();
+        window_.setFixedSize(kTableClientSize);
+    }
+}
+
+void Trainer::UpdatePanel() {
+    const Poker& game = window_.Model();
+    const auto& hand = tracker_.CurrentHand();
+    if (!hand) {
+        panel_->ShowMessage(session::PhaseOf(game) == session::HandPhase::Dealing
+                                ? tr("The cards are being dealt.")
+                                : tr("Deal a hand: the best holds show here as soon as its five cards are up."));
+    } else if (!tables_->Ready()) {
+        panel_->ShowMessage(tr("Working out the value of every hold\u2026"));
+    } else if (hand->held) {
+        panel_->ShowDrawn(AdviceFor(hand->deal), hand->suggested, *hand->held);
+    } else {
+        panel_->ShowHolding(AdviceFor(hand->deal), hand->suggested, session::HoldOf(game));
+    }
+}
+
+const session::HoldAdvice& Trainer::AdviceFor(const strategy::Deal& deal) {
+    if (!advice_ || advice_->deal != deal) advice_ = session::Advise(deal);
+    return *advice_;
+}
+
+void Trainer::ShowStatistics() {
+    tables_->Build();
+    if (!statistics_) statistics_ = new StatisticsWindow(&window_);
+    statistics_->Show(tracker_, !tracker_.AllAssessed());
+    statistics_->show();
+    statistics_->raise();
+    statistics_->activateWindow();
+}
+
+bool Trainer::AllowPress(const ButtonEntry& entry) {
+    if (entry.member != &Poker::Deal2 || !warningAction_->isChecked()) return true;
+    const Poker& game = window_.Model();
+    const auto& hand = tracker_.CurrentHand();
+    if (session::PhaseOf(game) != session::HandPhase::Holding || !hand) return true;
+    tables_->Wait();  // at once, unless the warning was turned on a moment ago
+    const session::HoldAdvice& advice = AdviceFor(hand->deal);
+    const int hold = session::HoldOf(game);
+    if (!advice.IsMistake(hold)) return true;
+    AskBeforeDraw(advice, hold);
+    return false;
+}
+
+// Asks once: "Change my hold" is the default and the answer to Escape, so
+// that neither Enter nor a second press of a key draws by accident; only
+// "Draw anyway" draws.
+void Trainer::AskBeforeDraw(const session::HoldAdvice& advice, int hold) {
+    if (warning_) return;
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("Draw with this hold?"),
+                                tr("Your hold gives up %1 credits against the best one.").arg(CreditsText(advice.Cost(hold))),
+                                QMessageBox::NoButton, &window_);
+    box->setObjectName(QStringLiteral("MistakeWarning"));
+    box->setInformativeText(tr("Your hold: %1, worth %2 credits.\nThe best hold: %3, worth %4 credits.")
+                                .arg(KeptCards(advice.deal, hold), CreditsText(advice.Value(hold)),
+                                     KeptCards(advice.deal, advice.Best()), CreditsText(advice.Value(advice.Best()))));
+    // Room for each line whole.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(400, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    QPushButton* draw = box->addButton(tr("Draw anyway"), QMessageBox::AcceptRole);
+    QPushButton* change = box->addButton(tr("&Change my hold"), QMessageBox::RejectRole);
+    draw->setObjectName(QStringLiteral("DrawAnyway"));
+    change->setObjectName(QStringLiteral("ChangeMyHold"));
+    box->setDefaultButton(change);
+    box->setEscapeButton(change);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::buttonClicked, this, [this, draw](QAbstractButton* button) {
+        if (button == draw) window_.DeliverClick(EntryOf(&Poker::Deal2));
+    });
+    warning_ = box;
+    box->open();
+}
+
+}  // namespace velmora::ui

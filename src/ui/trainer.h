@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <optional>
+
+#include "session/hold_advice.h"
+#include "session/session_tracker.h"
+
+class QAction;
+class QMessageBox;
+
+namespace velmora {
+struct ButtonEntry;
+}
+
+namespace velmora::ui {
+
+class AdvisorPanel;
+class StatisticsWindow;
+class StrategyTables;
+class TableWindow;
+
+// The trainer's extras on the table window, each off until the player turns
+// it on from the table's right-click menu or its key: the best-hold advisor
+// panel (F2), the warning before a costly draw (F3) and the session
+// statistics (F4). It watches the game after every event and keeps the
+// session's statistics whether or not anything is on show; it never changes
+// a rule, a timer or a caption of the table.
+class Trainer : public QObject {
+    Q_OBJECT
+public:
+    explicit Trainer(TableWindow& window);
+
+    const session::SessionTracker& Tracker() const { return tracker_; }
+    // Asked by the window before a press of one of its buttons reaches the
+    // game: false holds it back (the warning then asks the player).
+    bool AllowPress(const ButtonEntry& entry);
+
+private:
+    QAction* AddAction(const QString& text, int key, const char* name);
+    void Observe();
+    void Refresh();
+    void SetPanelShown(bool shown);
+    void UpdatePanel();
+    void ShowStatistics();
+    void AskBeforeDraw(const session::HoldAdvice& advice, int hold);
+    const session::HoldAdvice& AdviceFor(const strategy::Deal& deal);
+
+    TableWindow& window_;
+    session::SessionTracker tracker_;
+    StrategyTables* tables_;
+    QAction* panelAction_;
+    QAction* warningAction_;
+    AdvisorPanel* panel_ = nullptr;
+    QPointer<StatisticsWindow> statistics_;
+    QPointer<QMessageBox> warning_;
+    std::optional<session::HoldAdvice> advice_;  // of the last deal asked about
+};
+
+}  // namespace velmora::ui
