@@ -96,15 +96,21 @@ TEST(SessionTracker, AScriptedSessionAddsUpAsWorkedOutByHand) {
     table.CardAt(250, 1);
     table.Card(5);
     table.Draw({4, 46, 35});
-    ASSERT_EQ(table.Game().Score.Caption, "00009");
+    ASSERT_TRUE(table.Game().Deal1.Visible);
+    // 4: a straight dealt and kept whole, its 4 points taken at once.
+    table.Deal({5, 19, 33, 47, 9});
+    table.Draw({});
+    table.Click("Take");
+    ASSERT_EQ(table.Game().Score.Caption, "00012");
 
     const SessionStats& stats = table.tracker.Stats();
-    EXPECT_EQ(stats.hands, 3);
-    EXPECT_EQ(stats.bet, 3);
-    EXPECT_EQ(stats.taken, 2);
-    EXPECT_EQ(stats.credits, (std::vector<double>{10, 9, 10, 9}));
+    EXPECT_EQ(stats.hands, 4);
+    EXPECT_EQ(stats.bet, 4);
+    EXPECT_EQ(stats.taken, 6);
+    EXPECT_EQ(stats.credits, (std::vector<double>{10, 9, 10, 9, 12}));
     strategy::PerClass<int> made{};
-    made[Index(HandClass::StraightFlush)] = made[Index(HandClass::JacksOrBetter)] = made[Index(HandClass::Nothing)] = 1;
+    for (const HandClass hand : {HandClass::StraightFlush, HandClass::JacksOrBetter, HandClass::Nothing, HandClass::Straight})
+        made[Index(hand)] = 1;
     EXPECT_EQ(stats.made, made);
     EXPECT_EQ(stats.doubleUp.rounds, 2);
     EXPECT_EQ(stats.doubleUp.rightGuesses, 2);
@@ -113,13 +119,13 @@ TEST(SessionTracker, AScriptedSessionAddsUpAsWorkedOutByHand) {
     EXPECT_EQ(stats.doubleUp.broughtHome, 2);
 
     const std::vector<DrawDecision>& decisions = table.tracker.Decisions();
-    ASSERT_EQ(decisions.size(), 3u);
-    const int held[] = {0b11110, 0b01001, 0b10001}, suggested[] = {0b11111, 0b01001, 0};
-    for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(decisions.size(), 4u);
+    const int held[] = {0b11110, 0b01001, 0b10001, 0b11111}, suggested[] = {0b11111, 0b01001, 0, 0b11111};
+    for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(decisions[i].held, held[i]) << i;
         EXPECT_EQ(decisions[i].suggested, suggested[i]) << i;
     }
-    EXPECT_EQ(table.tracker.CurrentHand()->held, 0b10001);
+    EXPECT_EQ(table.tracker.CurrentHand()->held, 0b11111);
 
     EXPECT_EQ(table.tracker.Advice().assessed, 0);
     table.tracker.Assess();
@@ -129,7 +135,7 @@ TEST(SessionTracker, AScriptedSessionAddsUpAsWorkedOutByHand) {
     // nine Kings, Queens and Jacks a pair that pays: 118 in all. Holding
     // King and Queen is the best of hand 3; the game's empty hold is not.
     const auto third = strategy::HoldValues({26, 8, 32, 42, 12}, strategy::GamePays());
-    EXPECT_EQ(advice.decisions, 3);
+    EXPECT_EQ(advice.decisions, 4);
     EXPECT_EQ(advice.mistakes, 1);
     EXPECT_NEAR(advice.givenUp, 300 - 118.0 / 47, 1e-9);
     EXPECT_NEAR(advice.suggestionsGiveUp, third[0b10001] - third[0], 1e-9);

@@ -63,6 +63,9 @@ TEST_F(Trainer, ThePanelFollowsTheHoldsAndLeavesTheTableAsItWas) {
     EXPECT_TRUE(Spoken("YourHold").contains(QStringLiteral("%1 less than the best").arg(cost, 0, 'f', 4)))
         << Spoken("YourHold").toStdString();
     EXPECT_TRUE(Spoken("SuggestedHold").contains("the best hold"));
+    Key(Qt::Key_D);  // the warning is off: it draws, and the panel tells what that gave up
+    EXPECT_TRUE(Spoken("AdvisorMessage").startsWith(QStringLiteral("You gave up %1 credits").arg(cost, 0, 'f', 4)))
+        << Spoken("AdvisorMessage").toStdString();
 
     Key(Qt::Key_F2);
     EXPECT_EQ(window_.size(), kTableClientSize);
