@@ -90,9 +90,11 @@ class DecodesCorpusFile : public ::testing::TestWithParam<CorpusFile> {};
 
 TEST_P(DecodesCorpusFile, AsItsNameSays) {
     const CorpusFile& file = GetParam();
-    const QByteArray bytes = ReadFile(file.path);
+    // A copy of exactly the file's size, so that AddressSanitizer sees any read past its end.
+    const QByteArray contents = ReadFile(file.path);
+    const std::vector<char> exact(contents.begin(), contents.end());
     ::testing::internal::CaptureStderr();
-    const CardPictures pictures = DecodeCardPictures(bytes);
+    const CardPictures pictures = DecodeCardPictures(QByteArray::fromRawData(exact.data(), qsizetype(exact.size())));
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << file.name;
     switch (file.expect) {
         case Expect::kPictures:
@@ -136,6 +138,9 @@ long PeakResidentKiB() {
 }
 
 TEST(CardPictureCorpus, WholeSetIsReadInLittleMemory) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "AddressSanitizer holds freed memory back, so the peak counts every sheet decoded";
+#endif
     // Read every file first, so that only decoding counts.
     std::vector<QByteArray> contents;
     for (const CorpusFile& file : CorpusFiles()) contents.push_back(ReadFile(file.path));
