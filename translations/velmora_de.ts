@@ -260,11 +260,11 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         </message>
         <message>
             <source>%1: %2, worth %3 credits, the best hold.</source>
-            <translation>%1: %2, Wert %3 Kredite: die beste Wahl.</translation>
+            <translation>%1: %2, Wert %3 Credits: die beste Wahl.</translation>
         </message>
         <message>
             <source>%1: %2, worth %3 credits, %4 less than the best.</source>
-            <translation>%1: %2, Wert %3 Kredite, %4 weniger als die beste Wahl.</translation>
+            <translation>%1: %2, Wert %3 Credits, %4 weniger als die beste Wahl.</translation>
         </message>
         <message>
             <source>Best-hold advisor</source>
@@ -272,7 +272,7 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         </message>
         <message>
             <source>A value is what the hold brings back on average for the credit bet; its cost is what it gives up against the best hold.</source>
-            <translation>Der Wert ist, was die Wahl im Schnitt für den gesetzten Kredit einbringt; die Kosten sind, was sie gegenüber der besten Wahl verliert.</translation>
+            <translation>Der Wert ist, was die Wahl im Schnitt für den gesetzten Credit einbringt; die Kosten sind, was sie gegenüber der besten Wahl verliert.</translation>
         </message>
         <message>
             <source>You drew with the best hold.</source>
@@ -280,7 +280,7 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         </message>
         <message>
             <source>You gave up %1 credits: the best hold, %2, was worth %3; yours was worth %4.</source>
-            <translation>Sie haben %1 Kredite verschenkt: die beste Wahl, %2, war %3 wert; Ihre war %4 wert.</translation>
+            <translation>Sie haben %1 Credits verschenkt: die beste Wahl, %2, war %3 wert; Ihre war %4 wert.</translation>
         </message>
         <message>
             <source>%1.</source>
@@ -323,11 +323,11 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         <name>velmora::ui::CreditChart</name>
         <message>
             <source>Credits over the hands</source>
-            <translation>Kredite im Lauf der Hände</translation>
+            <translation>Credits im Lauf der Hände</translation>
         </message>
         <message>
             <source>Over %1 hands the credits went from %2 to %3; the lowest was %4, the highest %5.</source>
-            <translation>In %1 Händen gingen die Kredite von %2 auf %3; am wenigsten waren es %4, am meisten %5.</translation>
+            <translation>In %1 Händen gingen die Credits von %2 auf %3; am wenigsten waren es %4, am meisten %5.</translation>
         </message>
         <message>
             <source>The chart begins after the first hand.</source>
@@ -362,15 +362,15 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         </message>
         <message>
             <source>Credits bet</source>
-            <translation>Gesetzte Kredite</translation>
+            <translation>Gesetzte Credits</translation>
         </message>
         <message>
             <source>Credits taken</source>
-            <translation>Gutgeschriebene Kredite</translation>
+            <translation>Gutgeschriebene Credits</translation>
         </message>
         <message>
             <source>Return</source>
-            <translation>Rückfluss</translation>
+            <translation>Auszahlungsquote</translation>
         </message>
         <message>
             <source>Credits now</source>
@@ -398,15 +398,15 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         </message>
         <message>
             <source>Points brought home</source>
-            <translation>Heimgebrachte Punkte</translation>
+            <translation>Gesicherte Punkte</translation>
         </message>
         <message>
             <source>Your draws</source>
-            <translation>Ihre Ziehungen</translation>
+            <translation>Ihre Züge</translation>
         </message>
         <message>
             <source>Draw decisions</source>
-            <translation>Ziehungen</translation>
+            <translation>Entscheidungen</translation>
         </message>
         <message>
             <source>Holds worth less than the best</source>
@@ -414,7 +414,7 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         </message>
         <message>
             <source>Expected credits given up</source>
-            <translation>Im Schnitt verschenkte Kredite</translation>
+            <translation>Im Schnitt verschenkte Credits</translation>
         </message>
         <message>
             <source>The game&apos;s suggestions would have given up</source>
@@ -438,11 +438,11 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         </message>
         <message>
             <source>Perfect play keeps the best hold every time; in the long run it brings back %1 of the credits bet.</source>
-            <translation>Perfektes Spiel hält immer die beste Wahl; auf Dauer bringt es %1 der gesetzten Kredite zurück.</translation>
+            <translation>Perfektes Spiel hält immer die beste Wahl; auf Dauer bringt es %1 der gesetzten Credits zurück.</translation>
         </message>
         <message>
             <source>Credits after each hand</source>
-            <translation>Kredite nach jeder Hand</translation>
+            <translation>Credits nach jeder Hand</translation>
         </message>
         <message>
             <source>none yet</source>
@@ -465,7 +465,7 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         </message>
         <message>
             <source>Deal a new hand for one credit</source>
-            <translation>Eine neue Hand für einen Kredit geben</translation>
+            <translation>Eine neue Hand für einen Credit geben</translation>
         </message>
         <message>
             <source>Draw: replace every card without HOLD</source>
@@ -557,7 +557,7 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         </message>
         <message>
             <source>Credits: %1</source>
-            <translation>Guthaben: %1</translation>
+            <translation>Credits: %1</translation>
         </message>
     </context>
     <context>
@@ -592,13 +592,13 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         </message>
         <message>
             <source>Your hold gives up %1 credits against the best one.</source>
-            <translation>Ihre Wahl verschenkt %1 Kredite gegenüber der besten.</translation>
+            <translation>Ihre Wahl verschenkt %1 Credits gegenüber der besten.</translation>
         </message>
         <message>
             <source>Your hold: %1, worth %2 credits.
 The best hold: %3, worth %4 credits.</source>
-            <translation>Ihre Wahl: %1, Wert %2 Kredite.
-Die beste Wahl: %3, Wert %4 Kredite.</translation>
+            <translation>Ihre Wahl: %1, Wert %2 Credits.
+Die beste Wahl: %3, Wert %4 Credits.</translation>
         </message>
         <message>
             <source>Draw anyway</source>

@@ -370,7 +370,7 @@ double au plus ou moins. Gratuit, sans argent réel.</translation>
         </message>
         <message>
             <source>Return</source>
-            <translation>Retour</translation>
+            <translation>Taux de retour</translation>
         </message>
         <message>
             <source>Credits now</source>
