@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <system_error>
 
 #include "ui/about_window.h"
 #include "ui/accessibility.h"
@@ -46,7 +47,13 @@ TableWindow::TableWindow(RandomSource& random, Clock clock, QWidget* parent)
     // window never shows without its cards. Nothing else reads an image
     // meanwhile (the icon and the captions are drawn, not decoded).
     preloadSource_ = model_.Picture[1].PictureSource;
-    preload_ = std::async(std::launch::async, CardPictureLoading(QString::fromStdString(preloadSource_)));
+    auto loading = CardPictureLoading(QString::fromStdString(preloadSource_));
+    try {
+        preload_ = std::async(std::launch::async, loading);
+    } catch (const std::system_error&) {
+        // No thread to be had (memory is short): the first sync decodes it.
+        preload_ = std::async(std::launch::deferred, loading);
+    }
     QFontMetrics(SansFont(12, false)).height();
     InstallAccessibleRoles();
     ticker_.setTimerType(Qt::PreciseTimer);
