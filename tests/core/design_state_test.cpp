@@ -22,17 +22,6 @@ TEST(DesignState, PayTableLinesAreGreyAndReadAsDesigned) {
     }
 }
 
-// The rest of the design state (buttons, timers, variables, colours) is
-// pinned by the replay driver's start-up state; these are the captions and
-// picture sources it does not show.
-TEST(DesignState, CardsHaveTheirPictureFileAndHoldMarkersTheirWord) {
-    const Poker form;
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        EXPECT_EQ(form.Picture[slot].PictureSource, "cartes.ccb");
-        EXPECT_EQ(form.Hold[slot].Caption, "HOLD");
-    }
-}
-
 TEST(AboutAndExit, AboutTakesAllInputUntilOkAndLeavesTheTableAsItWas) {
     Poker form;
     form.Click(EntryOf(&Poker::About));

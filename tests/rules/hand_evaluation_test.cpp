@@ -97,39 +97,5 @@ TEST(HandEvaluation, EdgeHands) {
     for (const auto& [hand, line] : cases) EXPECT_EQ(Evaluate(hand), line) << hand[0] << "," << hand[1] << "...";
 }
 
-TEST(HandEvaluation, WritesOnlyTheGreenOfItsOneLine) {
-    Poker form;
-    form.Jack.BackColor = 0x00123456;  // a colour of its own must survive
-    const Poker before = form;
-    Place(form, {10, 11, 12, 13, 1});
-    form.EvaluateHand();
-    EXPECT_EQ(form.Royal.BackColor, 0x0000C000u);
-    EXPECT_EQ(form.Jack.BackColor, 0x00123456u);
-    for (const auto member : {&Poker::SFlush, &Poker::Kind, &Poker::Full, &Poker::Flush, &Poker::Straight,
-                              &Poker::Tree, &Poker::Two}) {
-        EXPECT_EQ((form.*member).BackColor, (before.*member).BackColor);
-        EXPECT_EQ((form.*member).Caption, (before.*member).Caption);
-    }
-    EXPECT_EQ(form.Royal.Caption, before.Royal.Caption);
-}
-
-TEST(ClearPayHighlight, ResetsGreenLinesOnlyAndIsHarmlessOnACleanTable) {
-    Poker form;
-    const Poker clean = form;
-    form.ClearPayHighlight();
-    EXPECT_EQ(GreenLines(form), "none");
-    EXPECT_EQ(form.Two.BackColor, clean.Two.BackColor);
-
-    form.Full.BackColor = 0x0000C000;
-    form.SFlush.BackColor = 0x0000C000;
-    form.Tree.BackColor = 0x00FF00FF;  // not green: left alone
-    form.ClearPayHighlight();
-    EXPECT_EQ(GreenLines(form), "none");
-    EXPECT_EQ(form.Full.BackColor, 0x00404040u);
-    EXPECT_EQ(form.SFlush.BackColor, 0x00404040u);
-    EXPECT_EQ(form.Tree.BackColor, 0x00FF00FFu);
-    EXPECT_EQ(form.Full.Caption, clean.Full.Caption);
-}
-
 }  // namespace
 }  // namespace velmora

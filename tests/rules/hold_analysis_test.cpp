@@ -78,45 +78,6 @@ TEST(HoldAnalysis, EveryHandKeepsExactlyItsMadeHandOrItsEqualRanks) {
     EXPECT_EQ(wrong, 0);
 }
 
-TEST(HoldAnalysis, DealtHandsAndTheirMarkers) {
-    const std::pair<Hand, Holds> cases[] = {
-        {{10, 11, 12, 13, 1}, {1, 1, 1, 1, 1}},   // Royal Flush
-        {{1, 2, 3, 4, 5}, {1, 1, 1, 1, 1}},       // Straight Flush, Ace low
-        {{1, 14, 13, 27, 40}, {1, 1, 0, 1, 1}},   // four Aces around a King
-        {{1, 14, 27, 13, 26}, {1, 1, 1, 1, 1}},   // Full House
-        {{2, 5, 7, 9, 12}, {1, 1, 1, 1, 1}},      // Flush
-        {{10, 11, 12, 13, 14}, {1, 1, 1, 1, 1}},  // Straight across two blocks
-        {{3, 7, 9, 20, 33}, {0, 1, 0, 1, 1}},     // three Sevens
-        {{1, 5, 14, 12, 25}, {1, 0, 1, 1, 1}},    // Aces and Queens
-        {{11, 3, 7, 24, 40}, {1, 0, 0, 1, 0}},    // Jacks
-        {{1, 2, 17, 33, 41}, {0, 1, 0, 0, 1}},    // Twos, which pay nothing, are kept too
-        {{1, 16, 31, 46, 9}, {0, 0, 0, 0, 0}},    // nothing
-        {{2, 3, 4, 5, 20}, {0, 0, 0, 0, 0}},      // four to a straight flush: not kept
-        {{1, 27, 2, 28, 52}, {1, 1, 1, 1, 0}},    // two pairs, the King alone
-    };
-    Poker form;
-    for (const auto& [hand, markers] : cases)
-        EXPECT_EQ(Analyse(form, hand), markers) << Describe(hand, markers);
-}
-
-// The five-card hands come from the pay-table marking, the rest from the
-// cards; the marking of the other four lines is never read.
-TEST(HoldAnalysis, ReadsTheMarkingOfMadeHandsOnly) {
-    const Hand nothing{1, 16, 31, 46, 9};
-    const struct { Label Poker::*line; bool allShown; } cases[] = {
-        {&Poker::Royal, true}, {&Poker::SFlush, true}, {&Poker::Full, true}, {&Poker::Flush, true},
-        {&Poker::Straight, true}, {&Poker::Kind, false}, {&Poker::Tree, false}, {&Poker::Two, false},
-        {&Poker::Jack, false},
-    };
-    for (const auto& c : cases) {
-        Poker form;
-        for (int slot = 1; slot <= 5; ++slot) form.Card[slot] = static_cast<std::int16_t>(nothing[slot - 1]);
-        (form.*c.line).BackColor = 0x0000C000;
-        form.PresetHolds();
-        for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(form.Hold[slot].Visible, c.allShown) << slot;
-    }
-}
-
 TEST(HoldAnalysis, NeverHidesAMarker) {
     Poker form;
     form.Hold[3].Visible = true;

@@ -53,38 +53,11 @@ TEST(CardDrawing, EachSlotAvoidsExactlyItsExclusionSet) {
     }
 }
 
-TEST(CardDrawing, ARankLeftInAnOldCardExcludesTheCodeOfThatNumber) {
-    Scripted t;
-    t.form.OldCard[1] = 12;  // a Queen's rank, left by the double-up
-    t.random.Queue(RollFor(12));
-    t.random.Queue(RollFor(25));
-    t.form.DrawCard(2);
-    EXPECT_EQ(t.form.Card[2], 25);
-    EXPECT_EQ(t.random.Rolls(), 2);
-}
-
 TEST(CardDrawing, TheLargestRollGivesTheKingOfTheLastBlock) {
     Scripted t;
     t.random.Queue(std::nextafter(1.0f, 0.0f));
     t.form.DrawCard(3);
     EXPECT_EQ(t.form.Card[3], 52);
-}
-
-TEST(CardDrawing, ChangesOnlyTheCardVariables) {
-    Scripted t;
-    t.form.Picture[2].Frame = 17;
-    t.form.Hold[2].Visible = true;
-    const Poker before = t.form;
-    t.form.DrawCard(2);
-    EXPECT_EQ(t.form.Picture[2].Frame, 17);
-    EXPECT_TRUE(t.form.Hold[2].Visible);
-    EXPECT_EQ(t.form.Panel.Caption, before.Panel.Caption);
-    EXPECT_FALSE(t.form.Timers.AnyEnabled());
-    for (int slot = 1; slot <= 5; ++slot) {
-        if (slot == 2) continue;
-        EXPECT_EQ(t.form.Card[slot], before.Card[slot]);
-        EXPECT_EQ(t.form.OldCard[slot], before.OldCard[slot]);
-    }
 }
 
 // Deals in slot order 1 to 5, over and over: each gives five different cards,

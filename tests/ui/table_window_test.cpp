@@ -30,14 +30,6 @@ double ShareOfPixels(const QImage& image, const QRect& area, QColor colour, int 
     return double(hits) / (area.width() * area.height());
 }
 
-TEST(TableWindow, IsAFixedBlackWindowOfItsDesignSize) {
-    TableWindow window;
-    EXPECT_EQ(window.windowTitle(), "Velmora");
-    EXPECT_EQ(window.size(), QSize(534, 335));
-    EXPECT_EQ(window.minimumSize(), window.maximumSize());
-    EXPECT_FALSE(window.windowIcon().isNull());
-}
-
 TEST(TableWindow, OnlyDealAboutAndExitShowAndDealHasTheFocus) {
     TableWindow window;
     window.show();
