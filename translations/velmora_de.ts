@@ -85,7 +85,7 @@ velmora(6) und die README erklären das Spiel.
         </message>
         <message>
             <source>Click inside the card you want to keep</source>
-            <translation>Klicken Sie die Karten an, die Sie halten</translation>
+            <translation>Klicken Sie die Karten an, die Sie halten wollen</translation>
         </message>
         <message>
             <source>Press Deal for next hand</source>
