@@ -55,4 +55,16 @@ inline void ExpectWholeLetters(const QImage& shot, const QWidget& label, qreal s
                 << label.objectName().toStdString() << " cut at x " << x << ", row " << y << " at scale " << scale;
 }
 
+// A centred caption: as much room left of its ink as right of it, to a
+// device pixel or two.
+inline void ExpectCentred(const QImage& shot, const QWidget& label, qreal scale) {
+    const QRect r = InDevicePixels(label.geometry(), scale);
+    const QRgb background = shot.pixel(r.left(), r.top());
+    int left = r.right(), right = r.left();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (shot.pixel(x, y) != background) left = std::min(left, x), right = std::max(right, x);
+    EXPECT_NEAR(left - r.left(), r.right() - right, 2 * scale) << label.objectName().toStdString();
+}
+
 }  // namespace velmora::ui::testing

@@ -73,6 +73,7 @@ TEST(TableWindow, PixelsShowTheDesignState) {
     for (const char* name : {"Deal1", "About", "Sortie"}) testing::ExpectEvenFrame(shot, *Child(window, name), 1);
     for (const char* name : {"Royal", "Straight", "Jack", "Panel", "Score"})
         testing::ExpectWholeLetters(shot, *Child(window, name), 1);
+    for (const char* name : {"Panel", "Score"}) testing::ExpectCentred(shot, *Child(window, name), 1);
 
     // A card back in every slot: the same picture five times, and not a blank.
     const QImage first = shot.copy(Child(window, "Picture1")->geometry());
