@@ -133,22 +133,6 @@ TEST_F(BuiltCardFile, FiftyThreeDifferentPicturesOfTwiceTheTableSize) {
             EXPECT_NE(pictures[a], pictures[b]) << FrameName(a + 1) << " looks like " << FrameName(b + 1);
 }
 
-TEST_F(BuiltCardFile, OutsideTheRoundedCornersIsTransparent) {
-    for (int frame = 1; frame <= CardPictures::kFrames; ++frame) {
-        const QImage picture = Pictures().Frame(frame);
-        const int right = picture.width() - 1, bottom = picture.height() - 1;
-        for (int inset = 0; inset <= 2; ++inset) {
-            for (const QPoint corner : {QPoint(inset, inset), QPoint(right - inset, inset), QPoint(inset, bottom - inset),
-                                        QPoint(right - inset, bottom - inset)})
-                EXPECT_EQ(qAlpha(picture.pixel(corner)), 0) << FrameName(frame) << " at " << corner.x() << ","
-                                                            << corner.y();
-        }
-        // The card itself is opaque, right up to its straight edges.
-        for (const QPoint inside : {QPoint(right / 2, bottom / 2), QPoint(0, bottom / 2), QPoint(right / 2, 0)})
-            EXPECT_EQ(qAlpha(picture.pixel(inside)), 255) << FrameName(frame);
-    }
-}
-
 // The index in the top-left corner (rank and small pip, clear of the border)
 // is inked in the suit's colour: black for Clubs and Spades, red for
 // Diamonds and Hearts.
