@@ -24,6 +24,7 @@ void Print(std::FILE* stream, const QString& text) {
 }  // namespace
 
 std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
+    if (argc <= 1) return std::nullopt;  // nothing to read: the game starts at once
     // A core application only: no window system is reached here.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velmora"));
