@@ -60,11 +60,12 @@ TEST_F(VirtualTable, KeysOneToFiveClickTheCardsUnderTheSameRules) {
     ASSERT_TRUE(window_.Model().Deal2.Visible);
     EXPECT_TRUE(window_.Model().Hold[1].Visible);  // the Jacks, held by the game
     Key(Qt::Key_1);
-    Key(Qt::Key_3);
+    QTest::keyClick(window_.focusWidget(), Qt::Key_3, Qt::KeypadModifier);  // the keypad's digits too
     Key(Qt::Key_5);
     const bool held[] = {false, false, true, true, true};
     for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(window_.Model().Hold[slot].Visible, held[slot - 1]) << slot;
-    Key(Qt::Key_6);  // no sixth card
+    Key(Qt::Key_6);  // no sixth card, and no card 0
+    Key(Qt::Key_0);
     Key(Qt::Key_Space);  // the focused Deal button draws
     EXPECT_FALSE(window_.Model().Deal2.Enabled);
 }
