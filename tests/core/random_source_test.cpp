@@ -8,20 +8,6 @@
 namespace velmora {
 namespace {
 
-TEST(ClockSeededGenerator, ValuesLieInTheUnitIntervalAndSpreadEvenly) {
-    ClockSeededGenerator generator(12345);
-    int buckets[10] = {};
-    constexpr int kDraws = 1'000'000;
-    for (int i = 0; i < kDraws; ++i) {
-        if (i % 3 == 0) generator.Reseed();
-        const float u = generator.Next();
-        ASSERT_GE(u, 0.0f);
-        ASSERT_LT(u, 1.0f);
-        ++buckets[static_cast<int>(u * 10)];
-    }
-    for (const int count : buckets) EXPECT_NEAR(count, kDraws / 10, 1500);
-}
-
 TEST(ScriptedRandom, QueuedValuesComeFirstThenTheFallbackAndReseedsPassThrough) {
     int fallbackReseeds = 0;
     ClockSeededGenerator fallback(3, [&] { return static_cast<std::uint64_t>(++fallbackReseeds); });

@@ -78,17 +78,5 @@ TEST(HoldAnalysis, EveryHandKeepsExactlyItsMadeHandOrItsEqualRanks) {
     EXPECT_EQ(wrong, 0);
 }
 
-TEST(HoldAnalysis, NeverHidesAMarker) {
-    Poker form;
-    form.Hold[3].Visible = true;
-    const Hand pairOfTwos{1, 2, 17, 33, 41};
-    for (int slot = 1; slot <= 5; ++slot) form.Card[slot] = static_cast<std::int16_t>(pairOfTwos[slot - 1]);
-    form.EvaluateHand();
-    form.PresetHolds();
-    EXPECT_EQ((Holds{form.Hold[1].Visible, form.Hold[2].Visible, form.Hold[3].Visible, form.Hold[4].Visible,
-                     form.Hold[5].Visible}),
-              (Holds{0, 1, 1, 0, 1}));
-}
-
 }  // namespace
 }  // namespace velmora

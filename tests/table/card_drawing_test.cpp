@@ -53,13 +53,6 @@ TEST(CardDrawing, EachSlotAvoidsExactlyItsExclusionSet) {
     }
 }
 
-TEST(CardDrawing, TheLargestRollGivesTheKingOfTheLastBlock) {
-    Scripted t;
-    t.random.Queue(std::nextafter(1.0f, 0.0f));
-    t.form.DrawCard(3);
-    EXPECT_EQ(t.form.Card[3], 52);
-}
-
 // Deals in slot order 1 to 5, over and over: each gives five different cards,
 // none of them one of the five that lay there before, and over 200,000 deals
 // every code turns up in every slot as often as a fair deal makes it.

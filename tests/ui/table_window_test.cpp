@@ -119,14 +119,5 @@ TEST(TableWindow, AboutIsModalAndLeavesTheTableAsItWas) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST(TableWindow, ExitEndsTheGame) {
-    TableWindow window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(Child(window, "Sortie"), Qt::LeftButton);
-    EXPECT_TRUE(window.Model().Ended);
-    EXPECT_FALSE(window.isVisible());
-}
-
 }  // namespace
 }  // namespace velmora::ui
