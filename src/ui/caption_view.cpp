@@ -31,6 +31,7 @@ void CaptionView::SetBackColor(const QColor& back) {
 
 void CaptionView::SetLetterBoxTexts(const QString& texts) {
     letterBoxTexts_ = texts;
+    layoutKey_.clear();
     update();
 }
 
@@ -46,10 +47,18 @@ void CaptionView::SetWordWrap(bool wrap) {
 // whole device pixel.
 CaptionView::Layout CaptionView::LineLayout() const {
     const QRect area = rect().adjusted(kMargin, 0, -kMargin, 0);
-    QFont font = FitToWidth(font_, caption_, area.width());
     const qreal scale = devicePixelRatioF();
-    const QString tallest = QStringLiteral("Hbdfkl") + caption_ + letterBoxTexts_;
-    const QString lowest = QStringLiteral("gpqy") + caption_ + letterBoxTexts_;
+    const QString key = caption_ + QLatin1Char('\n') + QString::number(area.width()) + QLatin1Char('x') +
+                        QString::number(area.height()) + QLatin1Char('@') + QString::number(scale);
+    if (key == layoutKey_) return layout_;
+
+    QFont font = FitToWidth(font_, caption_, area.width());
+    // Each letter once is enough for the box, and far quicker to measure.
+    QString letters;
+    for (const QChar c : caption_ + letterBoxTexts_)
+        if (!letters.contains(c)) letters += c;
+    const QString tallest = QStringLiteral("Hbdfkl") + letters;
+    const QString lowest = QStringLiteral("gpqy") + letters;
     qreal top = 0, bottom = 0;
     for (int attempt = 0; attempt < 20; ++attempt) {
         const QFontMetricsF metrics(font);
@@ -59,7 +68,9 @@ CaptionView::Layout CaptionView::LineLayout() const {
         if (top + bottom <= room || font.pointSizeF() <= 4.0) break;
         font.setPointSizeF(std::max(4.0, font.pointSizeF() * room / (top + bottom) - 0.05));
     }
-    return {font, std::round((area.top() + (area.height() - top - bottom) / 2 + top) * scale) / scale};
+    layoutKey_ = key;
+    layout_ = {font, std::round((area.top() + (area.height() - top - bottom) / 2 + top) * scale) / scale};
+    return layout_;
 }
 
 QFont CaptionView::ShownFont() const { return wordWrap_ ? font_ : LineLayout().font; }

@@ -34,6 +34,9 @@ private:
         qreal baseline;
     };
     Layout LineLayout() const;
+    // The last layout worked out, and what it was worked out for.
+    mutable QString layoutKey_;
+    mutable Layout layout_;
 
     QString caption_;
     QFont font_;
