@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 #include "ui/table_window.h"
@@ -66,6 +67,12 @@ TEST_F(VirtualTable, KeysOneToFiveClickTheCardsUnderTheSameRules) {
     for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(window_.Model().Hold[slot].Visible, held[slot - 1]) << slot;
     Key(Qt::Key_6);  // no sixth card, and no card 0
     Key(Qt::Key_0);
+    // A key held down repeats: the repeats do nothing, to the cards or the buttons.
+    for (const Qt::Key key : {Qt::Key_3, Qt::Key_Return}) {
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(window_.focusWidget(), &repeat);
+    }
+    EXPECT_TRUE(window_.Model().Hold[3].Visible && window_.Model().Deal2.Enabled);
     Key(Qt::Key_Space);  // the focused Deal button draws
     EXPECT_FALSE(window_.Model().Deal2.Enabled);
 }
