@@ -74,6 +74,7 @@ TEST(ReplayProtocol, BadInputStopsWithTheLineNumberAndStatusTwo) {
         // The offending word, quoted short and safe for a terminal.
         {"click \x1b]0;title\x07", "unknown control '\\x1b]0;title\\x07'"},
         {"jump\0x"s, "'jump\\x00x'"},
+        {"click \x7f\xc0\xafx", "'\\x7f\\xc0\\xafx'"},  // DEL, and an overlong UTF-8 sequence
         {"\xef\xbb\xbfstate", "unknown command '\\ufeffstate'"},
         {"click \xc2\x9b" "1m\xff\xc3" "D\xc3\xa9" "cor\\n", "'\\u009b1m\\xff\\xc3D\xc3\xa9" "cor\\\\n'"},
         {"click " + x100, "'" + x100.substr(0, 80) + "'... (100 bytes)"},
