@@ -20,6 +20,7 @@ TEST(DesignState, PayTableLinesAreGreyAndReadAsDesigned) {
         EXPECT_EQ(label->BackColor, 0x00404040u) << caption;
         EXPECT_TRUE(label->Visible) << caption;
     }
+    for (const Label& hold : form.Hold) EXPECT_EQ(hold.Caption, "HOLD");
 }
 
 TEST(AboutAndExit, AboutTakesAllInputUntilOkAndLeavesTheTableAsItWas) {

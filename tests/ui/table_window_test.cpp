@@ -34,6 +34,7 @@ TEST(TableWindow, OnlyDealAboutAndExitShowAndDealHasTheFocus) {
     TableWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());  // not resizable
     for (const char* name : {"Deal1", "About", "Sortie"}) EXPECT_TRUE(Child(window, name)->isVisible()) << name;
     for (const char* name : {"Deal2", "Cancel", "Take", "DoubleB", "Big", "Small", "Hold1", "Hold2", "Hold3", "Hold4", "Hold5"})
         EXPECT_FALSE(Child(window, name)->isVisible()) << name;
