@@ -1,4 +1,4 @@
-// The table as the window opens, and the About window and Exit.
+// The pay table as the window opens.
 #include <gtest/gtest.h>
 
 #include "table/control_table.h"
@@ -21,26 +21,6 @@ TEST(DesignState, PayTableLinesAreGreyAndReadAsDesigned) {
         EXPECT_TRUE(label->Visible) << caption;
     }
     for (const Label& hold : form.Hold) EXPECT_EQ(hold.Caption, "HOLD");
-}
-
-TEST(AboutAndExit, AboutTakesAllInputUntilOkAndLeavesTheTableAsItWas) {
-    Poker form;
-    form.Click(EntryOf(&Poker::About));
-    ASSERT_TRUE(form.AboutOpen);
-    const Poker before = form;
-    for (const ButtonEntry& button : kButtons) form.Click(button);
-    form.ClickLabel(3);
-    form.DblClick(2);
-    EXPECT_FALSE(form.Ended);
-    EXPECT_EQ(form.Score.Caption, before.Score.Caption);
-    EXPECT_TRUE(form.Deal1.Enabled);
-    EXPECT_FALSE(form.Timers.NextDue().has_value());
-
-    form.Press();  // Enter on the About window presses its OK
-    EXPECT_FALSE(form.AboutOpen);
-    form.ClickOk();  // no About window: nothing
-    form.Click(EntryOf(&Poker::Sortie));
-    EXPECT_TRUE(form.Ended);
 }
 
 }  // namespace

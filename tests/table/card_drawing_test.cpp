@@ -17,15 +17,6 @@ struct Scripted {
     Poker form{random};
 };
 
-TEST(CardDrawing, TheFirstDealAcceptsAnyFirstRollAndOnlyAvoidsItsOwnCards) {
-    Scripted t;
-    for (const int code : {52, 52, 7, 52, 7, 3, 3, 30, 30, 1}) t.random.Queue(RollFor(code));
-    for (int slot = 1; slot <= 5; ++slot) t.form.DrawCard(slot);
-    EXPECT_EQ(std::vector<int>(t.form.Card.begin(), t.form.Card.end()), (std::vector<int>{52, 7, 3, 30, 1}));
-    EXPECT_EQ(t.random.Rolls(), 10);
-    EXPECT_EQ(t.random.Reseeds(), 10);  // a re-seed before every single roll
-}
-
 // For each slot: every value of its exclusion set is refused in turn, then a
 // value outside it is taken; the old cards of later slots are not looked at.
 TEST(CardDrawing, EachSlotAvoidsExactlyItsExclusionSet) {

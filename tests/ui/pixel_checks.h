@@ -17,6 +17,20 @@ inline QRect InDevicePixels(const QRect& r, qreal scale) {
     return QRect(qRound(r.x() * scale), qRound(r.y() * scale), qRound(r.width() * scale), qRound(r.height() * scale));
 }
 
+// Whether a pixel is within `tolerance` of a colour in each channel, and
+// the share of an area's pixels that are.
+inline bool Near(QRgb pixel, QColor c, int tolerance) {
+    return std::abs(qRed(pixel) - c.red()) <= tolerance && std::abs(qGreen(pixel) - c.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - c.blue()) <= tolerance;
+}
+
+inline double ShareOfPixels(const QImage& image, const QRect& area, QColor colour, int tolerance) {
+    int hits = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) hits += Near(image.pixel(x, y), colour, tolerance);
+    return double(hits) / (area.width() * area.height());
+}
+
 // A button's frame: the same number of black pixels on each of its four
 // sides, then its bevel, not black; nothing of the face outside the black.
 inline void ExpectEvenFrame(const QImage& shot, const QWidget& button, qreal scale) {

@@ -9,23 +9,12 @@
 #include <QTest>
 
 #include "ui/table_window.h"
+#include "pixel_checks.h"
 
 namespace velmora::ui {
 namespace {
 
 float RollFor(int code) { return (code - 0.5f) / 52; }
-
-bool Near(QRgb pixel, QColor c, int tolerance) {
-    return std::abs(qRed(pixel) - c.red()) <= tolerance && std::abs(qGreen(pixel) - c.green()) <= tolerance &&
-           std::abs(qBlue(pixel) - c.blue()) <= tolerance;
-}
-
-double ShareOf(const QImage& image, const QRect& area, QColor colour, int tolerance) {
-    int hits = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) hits += Near(image.pixel(x, y), colour, tolerance);
-    return double(hits) / (area.width() * area.height());
-}
 
 QWidget* Child(const QWidget& window, const QString& name) {
     QWidget* child = window.findChild<QWidget*>(name);
@@ -75,8 +64,8 @@ TEST(RealWindow, PlaysAHandWithMouseAndKeyboard) {
     // The dealt pair lights its line in green, the game holds the Jacks, and
     // the focus is on Deal, ready to draw.
     QImage dealt = shot();
-    EXPECT_GT(ShareOf(dealt, Child(window, "Jack")->geometry(), QColor(0, 0xC0, 0), 8), 0.5);
-    EXPECT_GT(ShareOf(dealt, Child(window, "Two")->geometry(), QColor(0x40, 0x40, 0x40), 4), 0.5);
+    EXPECT_GT(testing::ShareOfPixels(dealt, Child(window, "Jack")->geometry(), QColor(0, 0xC0, 0), 8), 0.5);
+    EXPECT_GT(testing::ShareOfPixels(dealt, Child(window, "Two")->geometry(), QColor(0x40, 0x40, 0x40), 4), 0.5);
     EXPECT_TRUE(Child(window, "Hold1")->isVisible());
     EXPECT_TRUE(Child(window, "Hold4")->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), Child(window, "Deal2"));

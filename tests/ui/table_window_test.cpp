@@ -18,18 +18,6 @@ QWidget* Child(const QWidget& window, const char* name) {
     return child;
 }
 
-bool Near(QRgb pixel, QColor expected, int tolerance = 24) {
-    return std::abs(qRed(pixel) - expected.red()) <= tolerance && std::abs(qGreen(pixel) - expected.green()) <= tolerance &&
-           std::abs(qBlue(pixel) - expected.blue()) <= tolerance;
-}
-
-double ShareOfPixels(const QImage& image, const QRect& area, QColor colour, int tolerance = 24) {
-    int hits = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) hits += Near(image.pixel(x, y), colour, tolerance);
-    return double(hits) / (area.width() * area.height());
-}
-
 TEST(TableWindow, OnlyDealAboutAndExitShowAndDealHasTheFocus) {
     TableWindow window;
     window.show();
@@ -61,15 +49,15 @@ TEST(TableWindow, PixelsShowTheDesignState) {
     const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.size(), QSize(534, 335));
 
-    EXPECT_GT(ShareOfPixels(shot, QRect(0, 0, 400, 28), Qt::black, 0), 0.99);             // black table
-    EXPECT_GT(ShareOfPixels(shot, QRect(416, 250, 5, 80), QColor(0xC0, 0xC0, 0xC0), 0), 0.99);  // right panel
+    EXPECT_GT(testing::ShareOfPixels(shot, QRect(0, 0, 400, 28), Qt::black, 0), 0.99);             // black table
+    EXPECT_GT(testing::ShareOfPixels(shot, QRect(416, 250, 5, 80), QColor(0xC0, 0xC0, 0xC0), 0), 0.99);  // right panel
     for (const char* line : {"Royal", "Flush", "Jack"}) {
         const QRect area = Child(window, line)->geometry();
-        EXPECT_GT(ShareOfPixels(shot, area, QColor(0x40, 0x40, 0x40), 4), 0.5) << line;   // grey line
-        EXPECT_GT(ShareOfPixels(shot, area, QColor(0xFF, 0x80, 0x00), 40), 0.03) << line; // orange text
+        EXPECT_GT(testing::ShareOfPixels(shot, area, QColor(0x40, 0x40, 0x40), 4), 0.5) << line;   // grey line
+        EXPECT_GT(testing::ShareOfPixels(shot, area, QColor(0xFF, 0x80, 0x00), 40), 0.03) << line; // orange text
     }
-    EXPECT_GT(ShareOfPixels(shot, Child(window, "Score")->geometry(), QColor(0x00, 0xC0, 0x00), 40), 0.1);
-    EXPECT_GT(ShareOfPixels(shot, Child(window, "Panel")->geometry(), QColor(0xFF, 0x80, 0x00), 40), 0.05);
+    EXPECT_GT(testing::ShareOfPixels(shot, Child(window, "Score")->geometry(), QColor(0x00, 0xC0, 0x00), 40), 0.1);
+    EXPECT_GT(testing::ShareOfPixels(shot, Child(window, "Panel")->geometry(), QColor(0xFF, 0x80, 0x00), 40), 0.05);
 
     for (const char* name : {"Deal1", "About", "Sortie"}) testing::ExpectEvenFrame(shot, *Child(window, name), 1);
     for (const char* name : {"Royal", "Straight", "Jack", "Panel", "Score"})
@@ -78,7 +66,7 @@ TEST(TableWindow, PixelsShowTheDesignState) {
 
     // A card back in every slot: the same picture five times, and not a blank.
     const QImage first = shot.copy(Child(window, "Picture1")->geometry());
-    EXPECT_LT(ShareOfPixels(first, first.rect(), Qt::black, 8), 0.2);
+    EXPECT_LT(testing::ShareOfPixels(first, first.rect(), Qt::black, 8), 0.2);
     for (const char* slot : {"Picture2", "Picture3", "Picture4", "Picture5"})
         EXPECT_EQ(shot.copy(Child(window, slot)->geometry()), first) << slot;
 }
