@@ -51,32 +51,6 @@ protected:
     TableWindow window_;
 };
 
-TEST_F(VirtualTable, KeysOneToFiveClickTheCardsUnderTheSameRules) {
-    Key(Qt::Key_3);  // before the first deal: nothing
-    EXPECT_FALSE(window_.Model().Hold[3].Visible);
-    QTest::mouseClick(Child("Deal1"), Qt::LeftButton);
-    Advance(600);
-    Key(Qt::Key_3);  // while the cards turn up: nothing
-    Advance(650);
-    ASSERT_TRUE(window_.Model().Deal2.Visible);
-    EXPECT_TRUE(window_.Model().Hold[1].Visible);  // the Jacks, held by the game
-    Key(Qt::Key_1);
-    QTest::keyClick(window_.focusWidget(), Qt::Key_3, Qt::KeypadModifier);  // the keypad's digits too
-    Key(Qt::Key_5);
-    const bool held[] = {false, false, true, true, true};
-    for (int slot = 1; slot <= 5; ++slot) EXPECT_EQ(window_.Model().Hold[slot].Visible, held[slot - 1]) << slot;
-    Key(Qt::Key_6);  // no sixth card, and no card 0
-    Key(Qt::Key_0);
-    // A key held down repeats: the repeats do nothing, to the cards or the buttons.
-    for (const Qt::Key key : {Qt::Key_3, Qt::Key_Return}) {
-        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(window_.focusWidget(), &repeat);
-    }
-    EXPECT_TRUE(window_.Model().Hold[3].Visible && window_.Model().Deal2.Enabled);
-    Key(Qt::Key_Space);  // the focused Deal button draws
-    EXPECT_FALSE(window_.Model().Deal2.Enabled);
-}
-
 // A whole session from the keyboard alone. The focus never falls to About
 // or Exit by itself: while the cards turn up it stays with the table, where
 // Space and Enter do nothing; after a win it is on Take, after Double on Big.
@@ -84,15 +58,28 @@ TEST_F(VirtualTable, AWholeSessionFromTheKeyboardAlone) {
     window_.activateWindow();
     const auto buttonEnabled = [this](const char* name) { return Child(name)->isEnabled(); };
     EXPECT_EQ(Focused(), "Deal1");
+    Key(Qt::Key_3);  // before the first deal, a card key does nothing
     Key(Qt::Key_Space);  // deal
     EXPECT_FALSE(buttonEnabled("Deal1"));
     EXPECT_NE(Focused(), "About");
-    Key(Qt::Key_Space);  // while the cards turn up: nothing
+    Key(Qt::Key_Space);  // while the cards turn up: nothing, nor does a card key
     Key(Qt::Key_Return);
+    Key(Qt::Key_3);
     EXPECT_FALSE(window_.Model().AboutOpen);
     Advance(1250);
     EXPECT_EQ(Focused(), "Deal2");  // the Jacks are held by the game
-    Key(Qt::Key_5), Key(Qt::Key_5);  // hold the Two and let it go again
+    EXPECT_FALSE(window_.Model().Hold[3].Visible);
+    QTest::keyClick(window_.focusWidget(), Qt::Key_3, Qt::KeypadModifier);  // the keypad's digits too
+    Key(Qt::Key_6), Key(Qt::Key_0);  // no sixth card, and no card 0
+    // A key held down repeats: the repeats do nothing, to the cards or the buttons.
+    for (const Qt::Key key : {Qt::Key_3, Qt::Key_Return}) {
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(window_.focusWidget(), &repeat);
+    }
+    EXPECT_TRUE(window_.Model().Hold[3].Visible && window_.Model().Deal2.Enabled);
+    Key(Qt::Key_3), Key(Qt::Key_5);  // let it go again, and hold the Two
+    EXPECT_TRUE(!window_.Model().Hold[3].Visible && window_.Model().Hold[5].Visible);
+    Key(Qt::Key_5);
     Force({CardRoll(16), CardRoll(33), CardRoll(47)});
     Key(Qt::Key_Return);  // draw three: a pair of Jacks
     EXPECT_FALSE(buttonEnabled("Deal2"));
