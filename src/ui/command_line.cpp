@@ -2,7 +2,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "ui/translations.h"
 
@@ -15,10 +17,35 @@ constexpr const char* kQtOptionsWithValue[] = {"platform", "platformpluginpath",
                                                "geometry", "style", "stylesheet", "session"};
 constexpr const char* kQtSwitches[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
-void Print(std::FILE* stream, const QString& text) {
+// The parser's own words in the help and in its messages, which Qt's
+// translations may lack: the game's catalogue carries them too.
+[[maybe_unused]] constexpr const char* kParserWords[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
+const QString kProgram = QStringLiteral("velmora");
+
+// Writes the whole text and flushes it; false, with errno saying why, when
+// the stream would not take it.
+bool Print(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-    std::fflush(stream);
+    const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) == std::size_t(bytes.size());
+    return std::fflush(stream) == 0 && written;
+}
+
+// An answer on standard output: status 0, or 1 with the reason on standard
+// error when it could not be written (a full disk, a closed pipe).
+int Answer(const QString& text) {
+    if (Print(stdout, text)) return 0;
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    Print(stderr, QCoreApplication::translate("CommandLine", "%1: cannot write the output: %2\n").arg(kProgram, reason));
+    return 1;
 }
 
 }  // namespace
@@ -52,26 +79,21 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
         parser.addOption(option);
     }
 
-    const QString program = QStringLiteral("velmora");
     if (!parser.parse(QCoreApplication::arguments())) {
-        Print(stderr, QCoreApplication::translate("CommandLine", "%1: %2 See %1 --help.\n").arg(program, parser.errorText()));
+        Print(stderr, QCoreApplication::translate("CommandLine", "%1: %2 See %1 --help.\n").arg(kProgram, parser.errorText()));
         return 2;
     }
     if (!parser.positionalArguments().isEmpty()) {
         Print(stderr, QCoreApplication::translate("CommandLine", "%1: unexpected argument '%2'. See %1 --help.\n")
-                          .arg(program, parser.positionalArguments().first()));
+                          .arg(kProgram, parser.positionalArguments().first()));
         return 2;
     }
     if (parser.isSet(help)) {
-        Print(stdout, parser.helpText() + QCoreApplication::translate("CommandLine",
+        return Answer(parser.helpText() + QCoreApplication::translate("CommandLine",
                                                                       "\nPlay with the mouse or the keyboard; the manual page\n"
                                                                       "velmora(6) and the README explain the game.\n"));
-        return 0;
     }
-    if (parser.isSet(version)) {
-        Print(stdout, QStringLiteral("velmora %1\n").arg(QCoreApplication::applicationVersion()));
-        return 0;
-    }
+    if (parser.isSet(version)) return Answer(QStringLiteral("velmora %1\n").arg(QCoreApplication::applicationVersion()));
     return std::nullopt;
 }
 

@@ -12,9 +12,21 @@ out=$(mktemp); err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
 fail() { echo "FAIL: $*"; cat "$out" "$err"; exit 1; }
 
-"$game" --help >"$out" 2>"$err"; status=$?
-[ $status -eq 0 ] || fail "--help exited $status"
-grep -q -- "--version" "$out" && [ ! -s "$err" ] || fail "--help printed no usage"
+for help in --help -h; do
+    "$game" $help >"$out" 2>"$err"; status=$?
+    [ $status -eq 0 ] || fail "$help exited $status"
+    grep -q -- "--version" "$out" && [ ! -s "$err" ] || fail "$help printed no usage"
+    ! grep -q -- "platform" "$out" || fail "$help lists Qt's own options"
+done
+# An answer that cannot be written fails, and says why.
+for answer in --help --version; do
+    "$game" $answer >/dev/full 2>"$err"; status=$?
+    [ $status -eq 1 ] && [ "$(wc -l <"$err")" -eq 1 ] && grep -q "No space left on device" "$err" ||
+        fail "$answer to a full disk exited $status"
+done
+# Qt's own options, one dash and a value, reach the game: it starts and runs.
+timeout 3 "$game" -platform offscreen -style fusion -reverse >"$out" 2>"$err"; status=$?
+[ $status -eq 124 ] || fail "the game with Qt's options exited $status"
 "$game" --version >"$out" 2>"$err"; status=$?
 [ $status -eq 0 ] && grep -qx "velmora [0-9.]*" "$out" || fail "--version exited $status"
 for bad in --bogus stray; do
@@ -22,7 +34,13 @@ for bad in --bogus stray; do
     [ $status -eq 2 ] || fail "$bad exited $status"
     [ ! -s "$out" ] && [ "$(wc -l <"$err")" -eq 1 ] || fail "$bad: not one line on standard error"
 done
-# In French, the help speaks French.
+# In French, the help speaks French; no language leaves the parser's words in English.
 LANGUAGE=fr "$game" --help >"$out" 2>"$err" || fail "--help in French"
 grep -q "Afficher" "$out" || fail "--help in French is not French"
+for language in fr de es; do
+    LANGUAGE=$language "$game" --help >"$out" 2>"$err"
+    ! grep -q "Usage:" "$out" || fail "--help in $language says Usage:"
+    LANGUAGE=$language "$game" --bogus >"$out" 2>"$err"
+    ! grep -q "Unknown option" "$err" || fail "--bogus in $language says Unknown option"
+done
 echo "1 passed, 0 failed"
