@@ -61,7 +61,7 @@
 </translation>
         </message>
         <message>
-            <source>%1: unexpected argument '%2'. See %1 --help.
+            <source>%1: unexpected argument &apos;%2&apos;. See %1 --help.
 </source>
             <translation>%1: unerwartetes Argument „%2“. Siehe %1 --help.
 </translation>
@@ -75,6 +75,43 @@ velmora(6) and the README explain the game.
 Gespielt wird mit Maus oder Tastatur; die Handbuchseite
 velmora(6) und die README erklären das Spiel.
 </translation>
+        </message>
+        <message>
+            <source>%1: cannot write the output: %2
+</source>
+            <translation>%1: Die Ausgabe lässt sich nicht schreiben: %2
+</translation>
+        </message>
+    </context>
+    <context>
+        <name>QCommandLineParser</name>
+        <message>
+            <source>Usage: %1</source>
+            <translation>Aufruf: %1</translation>
+        </message>
+        <message>
+            <source>[options]</source>
+            <translation>[Optionen]</translation>
+        </message>
+        <message>
+            <source>Options:</source>
+            <translation>Optionen:</translation>
+        </message>
+        <message>
+            <source>Unknown option &apos;%1&apos;.</source>
+            <translation>Unbekannte Option „%1“.</translation>
+        </message>
+        <message>
+            <source>Unknown options: %1.</source>
+            <translation>Unbekannte Optionen: %1.</translation>
+        </message>
+        <message>
+            <source>Missing value after &apos;%1&apos;.</source>
+            <translation>Fehlender Wert nach „%1“.</translation>
+        </message>
+        <message>
+            <source>Unexpected value after &apos;%1&apos;.</source>
+            <translation>Unerwarteter Wert nach „%1“.</translation>
         </message>
     </context>
     <context>
@@ -219,7 +256,7 @@ velmora(6) und die README erklären das Spiel.
         </message>
         <message>
             <source>%1 of %2</source>
-            <extracomment>A card in words: %1 is its rank, %2 its suit ("Queen of Hearts").</extracomment>
+            <extracomment>A card in words: %1 is its rank, %2 its suit (&quot;Queen of Hearts&quot;).</extracomment>
             <translation>%2-%1</translation>
         </message>
     </context>
@@ -288,7 +325,7 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         </message>
         <message>
             <source>Hold number %1</source>
-            <translation>Wahl Nr. %1</translation>
+            <translation>Wahl Nr.&#xa0;%1</translation>
         </message>
         <message>
             <source>You drew with</source>
@@ -326,19 +363,27 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
             <translation>Credits im Lauf der Hände</translation>
         </message>
         <message>
-            <source>Over %1 hands the credits went from %2 to %3; the lowest was %4, the highest %5.</source>
-            <translation>In %1 Händen gingen die Credits von %2 auf %3; am wenigsten waren es %4, am meisten %5.</translation>
-        </message>
-        <message>
             <source>The chart begins after the first hand.</source>
             <translation>Das Diagramm beginnt nach der ersten Hand.</translation>
+        </message>
+        <message>
+            <source>Over 1 hand the credits went from %1 to %2; the lowest was %3, the highest %4.</source>
+            <translation>In 1 Hand gingen die Credits von %1 auf %2; am wenigsten waren es %3, am meisten %4.</translation>
+        </message>
+        <message numerus="yes">
+            <source>Over %n hands the credits went from %1 to %2; the lowest was %3, the highest %4.</source>
+            <translation>
+                <numerusform>fr</numerusform>
+                <numerusform>de</numerusform>
+                <numerusform>es</numerusform>
+            </translation>
         </message>
     </context>
     <context>
         <name>velmora::ui::StatisticsWindow</name>
         <message>
             <source>%1%</source>
-            <translation>%1 %</translation>
+            <translation>%1&#xa0;%</translation>
         </message>
         <message>
             <source>%1: %2</source>

@@ -61,7 +61,7 @@
 </translation>
         </message>
         <message>
-            <source>%1: unexpected argument '%2'. See %1 --help.
+            <source>%1: unexpected argument &apos;%2&apos;. See %1 --help.
 </source>
             <translation>%1: argumento inesperado «%2». Consulte %1 --help.
 </translation>
@@ -75,6 +75,43 @@ velmora(6) and the README explain the game.
 Se juega con el ratón o el teclado; la página de manual
 velmora(6) y el README explican el juego.
 </translation>
+        </message>
+        <message>
+            <source>%1: cannot write the output: %2
+</source>
+            <translation>%1: no se puede escribir la salida: %2
+</translation>
+        </message>
+    </context>
+    <context>
+        <name>QCommandLineParser</name>
+        <message>
+            <source>Usage: %1</source>
+            <translation>Uso: %1</translation>
+        </message>
+        <message>
+            <source>[options]</source>
+            <translation>[opciones]</translation>
+        </message>
+        <message>
+            <source>Options:</source>
+            <translation>Opciones:</translation>
+        </message>
+        <message>
+            <source>Unknown option &apos;%1&apos;.</source>
+            <translation>Opción desconocida «%1».</translation>
+        </message>
+        <message>
+            <source>Unknown options: %1.</source>
+            <translation>Opciones desconocidas: %1.</translation>
+        </message>
+        <message>
+            <source>Missing value after &apos;%1&apos;.</source>
+            <translation>Falta un valor tras «%1».</translation>
+        </message>
+        <message>
+            <source>Unexpected value after &apos;%1&apos;.</source>
+            <translation>Valor inesperado tras «%1».</translation>
         </message>
     </context>
     <context>
@@ -219,7 +256,7 @@ velmora(6) y el README explican el juego.
         </message>
         <message>
             <source>%1 of %2</source>
-            <extracomment>A card in words: %1 is its rank, %2 its suit ("Queen of Hearts").</extracomment>
+            <extracomment>A card in words: %1 is its rank, %2 its suit (&quot;Queen of Hearts&quot;).</extracomment>
             <translation>%1 de %2</translation>
         </message>
     </context>
@@ -288,7 +325,7 @@ a mayor o menor. Gratis, sin dinero real.</translation>
         </message>
         <message>
             <source>Hold number %1</source>
-            <translation>Opción n.º %1</translation>
+            <translation>Opción n.º&#xa0;%1</translation>
         </message>
         <message>
             <source>You drew with</source>
@@ -326,19 +363,27 @@ a mayor o menor. Gratis, sin dinero real.</translation>
             <translation>Créditos a lo largo de las manos</translation>
         </message>
         <message>
-            <source>Over %1 hands the credits went from %2 to %3; the lowest was %4, the highest %5.</source>
-            <translation>En %1 manos, los créditos pasaron de %2 a %3; el mínimo fue %4 y el máximo %5.</translation>
-        </message>
-        <message>
             <source>The chart begins after the first hand.</source>
             <translation>El gráfico empieza tras la primera mano.</translation>
+        </message>
+        <message>
+            <source>Over 1 hand the credits went from %1 to %2; the lowest was %3, the highest %4.</source>
+            <translation>En 1 mano, los créditos pasaron de %1 a %2; el mínimo fue %3 y el máximo %4.</translation>
+        </message>
+        <message numerus="yes">
+            <source>Over %n hands the credits went from %1 to %2; the lowest was %3, the highest %4.</source>
+            <translation>
+                <numerusform>fr</numerusform>
+                <numerusform>de</numerusform>
+                <numerusform>es</numerusform>
+            </translation>
         </message>
     </context>
     <context>
         <name>velmora::ui::StatisticsWindow</name>
         <message>
             <source>%1%</source>
-            <translation>%1 %</translation>
+            <translation>%1&#xa0;%</translation>
         </message>
         <message>
             <source>%1: %2</source>

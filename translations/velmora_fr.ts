@@ -61,7 +61,7 @@
 </translation>
         </message>
         <message>
-            <source>%1: unexpected argument '%2'. See %1 --help.
+            <source>%1: unexpected argument &apos;%2&apos;. See %1 --help.
 </source>
             <translation>%1 : argument inattendu « %2 ». Voir %1 --help.
 </translation>
@@ -75,6 +75,43 @@ velmora(6) and the README explain the game.
 On joue à la souris ou au clavier ; la page de manuel
 velmora(6) et le README expliquent le jeu.
 </translation>
+        </message>
+        <message>
+            <source>%1: cannot write the output: %2
+</source>
+            <translation>%1 : impossible d’écrire la sortie : %2
+</translation>
+        </message>
+    </context>
+    <context>
+        <name>QCommandLineParser</name>
+        <message>
+            <source>Usage: %1</source>
+            <translation>Utilisation : %1</translation>
+        </message>
+        <message>
+            <source>[options]</source>
+            <translation>[options]</translation>
+        </message>
+        <message>
+            <source>Options:</source>
+            <translation>Options :</translation>
+        </message>
+        <message>
+            <source>Unknown option &apos;%1&apos;.</source>
+            <translation>Option inconnue « %1 ».</translation>
+        </message>
+        <message>
+            <source>Unknown options: %1.</source>
+            <translation>Options inconnues : %1.</translation>
+        </message>
+        <message>
+            <source>Missing value after &apos;%1&apos;.</source>
+            <translation>Valeur manquante après « %1 ».</translation>
+        </message>
+        <message>
+            <source>Unexpected value after &apos;%1&apos;.</source>
+            <translation>Valeur inattendue après « %1 ».</translation>
         </message>
     </context>
     <context>
@@ -219,7 +256,7 @@ velmora(6) et le README expliquent le jeu.
         </message>
         <message>
             <source>%1 of %2</source>
-            <extracomment>A card in words: %1 is its rank, %2 its suit ("Queen of Hearts").</extracomment>
+            <extracomment>A card in words: %1 is its rank, %2 its suit (&quot;Queen of Hearts&quot;).</extracomment>
             <translation>%1 de %2</translation>
         </message>
     </context>
@@ -240,8 +277,8 @@ velmora(6) et le README expliquent le jeu.
         <message>
             <source>Jacks or Better video poker with a big-or-small
 double-up. Free to play; no real money.</source>
-            <translation>Vidéo poker Valets ou mieux, avec un quitte ou
-double au plus ou moins. Gratuit, sans argent réel.</translation>
+            <translation>Vidéo poker Valets ou mieux, quitte ou double
+au plus ou moins. Gratuit, sans argent réel.</translation>
         </message>
         <message>
             <source>OK</source>
@@ -288,7 +325,7 @@ double au plus ou moins. Gratuit, sans argent réel.</translation>
         </message>
         <message>
             <source>Hold number %1</source>
-            <translation>Choix n° %1</translation>
+            <translation>Choix n°&#xa0;%1</translation>
         </message>
         <message>
             <source>You drew with</source>
@@ -326,19 +363,27 @@ double au plus ou moins. Gratuit, sans argent réel.</translation>
             <translation>Crédits au fil des mains</translation>
         </message>
         <message>
-            <source>Over %1 hands the credits went from %2 to %3; the lowest was %4, the highest %5.</source>
-            <translation>En %1 mains, les crédits sont passés de %2 à %3 ; au plus bas %4, au plus haut %5.</translation>
-        </message>
-        <message>
             <source>The chart begins after the first hand.</source>
             <translation>Le graphique commence après la première main.</translation>
+        </message>
+        <message>
+            <source>Over 1 hand the credits went from %1 to %2; the lowest was %3, the highest %4.</source>
+            <translation>En 1 main, les crédits sont passés de %1 à %2 ; au plus bas %3, au plus haut %4.</translation>
+        </message>
+        <message numerus="yes">
+            <source>Over %n hands the credits went from %1 to %2; the lowest was %3, the highest %4.</source>
+            <translation>
+                <numerusform>fr</numerusform>
+                <numerusform>de</numerusform>
+                <numerusform>es</numerusform>
+            </translation>
         </message>
     </context>
     <context>
         <name>velmora::ui::StatisticsWindow</name>
         <message>
             <source>%1%</source>
-            <translation>%1 %</translation>
+            <translation>%1&#xa0;%</translation>
         </message>
         <message>
             <source>%1: %2</source>

@@ -40,15 +40,9 @@ CaptionView* AddLine(QWidget* parent, const QRect& where, const char* name, cons
 }  // namespace
 
 QString ReadmeLocation() {
-    const QString exeFolder = QCoreApplication::applicationDirPath();
-    const QStringList candidates = {
-        QDir::cleanPath(exeFolder + QStringLiteral("/../share/doc/velmora/README.md")),  // a relocated install
-        QStringLiteral(VELMORA_DOC_DIR "/README.md"),                                    // the installed game
-        QStringLiteral(VELMORA_SOURCE_DIR "/README.md"),                                 // a build not installed
-    };
-    for (const QString& path : candidates)
-        if (QFileInfo(path).isFile()) return path;
-    return candidates[1];
+    const QString relocated =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/velmora/README.md"));
+    return QFileInfo(relocated).isFile() ? relocated : QStringLiteral(VELMORA_DOC_DIR "/README.md");
 }
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {

@@ -8,7 +8,8 @@ namespace velmora::ui {
 class WordButton;
 
 // Where the player finds the README with the rules in full: the installed
-// documentation folder, or the source tree of a build that is not installed.
+// game's documentation folder (beside its program's folder when the game
+// was installed elsewhere).
 QString ReadmeLocation();
 
 // The modal About window. It does not close itself: OK, Escape and the

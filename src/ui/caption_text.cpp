@@ -1,6 +1,7 @@
 #include "ui/caption_text.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <charconv>
 
 #include "table/control_table.h"
@@ -29,15 +30,19 @@ constexpr const char* kFixed[] = {
 QString Translate(const char* source, int n = -1) { return QCoreApplication::translate("Table", source, nullptr, n); }
 
 // A pay line: its hand, then the points right-aligned, so that the
-// fixed-pitch font lines the points up: 19 characters, or as many as the
-// longest translated line needs with one blank before its points.
+// fixed-pitch font lines the points up in a column as wide as the most
+// points, which no hand's name enters: 19 characters, or as many as the
+// longest translated name needs with one blank before that column.
 QString PayLineText(const PayLineEntry& line) {
     const auto hand = [](const PayLineEntry& l) { return Translate(std::string(l.hand).c_str()); };
-    int width = 19;
-    for (const PayLineEntry& other : kPayLines)
-        width = std::max<int>(width, int(hand(other).size() + 1 + QString::number(other.points).size()));
+    qsizetype longestHand = 0, widestPoints = 0;
+    for (const PayLineEntry& other : kPayLines) {
+        longestHand = std::max(longestHand, hand(other).size());
+        widestPoints = std::max(widestPoints, QString::number(other.points).size());
+    }
+    const qsizetype width = std::max<qsizetype>(19, longestHand + 1 + widestPoints);
     const QString points = QString::number(line.points);
-    return hand(line) + QString(width - int(hand(line).size() + points.size()), QLatin1Char(' ')) + points;
+    return hand(line) + QString(width - hand(line).size() - points.size(), QLatin1Char(' ')) + points;
 }
 
 }  // namespace

@@ -73,7 +73,21 @@ CaptionView::Layout CaptionView::LineLayout() const {
     return layout_;
 }
 
-QFont CaptionView::ShownFont() const { return wordWrap_ ? font_ : LineLayout().font; }
+// A wrapped caption's font: made smaller only while its lines would be
+// wider or, together, taller than the label.
+QFont CaptionView::WrappedFont() const {
+    const QRectF area = rect().adjusted(kMargin, 0, -kMargin, 0);
+    QFont font = font_;
+    for (int attempt = 0; attempt < 40 && font.pointSizeF() > 4.0; ++attempt) {
+        const QRectF needed =
+            QFontMetricsF(font).boundingRect(area, static_cast<int>(alignment_) | Qt::TextWordWrap, caption_);
+        if (needed.width() <= area.width() && needed.height() <= area.height()) break;
+        font.setPointSizeF(std::max(4.0, font.pointSizeF() - 0.25));
+    }
+    return font;
+}
+
+QFont CaptionView::ShownFont() const { return wordWrap_ ? WrappedFont() : LineLayout().font; }
 
 void CaptionView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -82,7 +96,7 @@ void CaptionView::paintEvent(QPaintEvent*) {
     painter.setPen(text_);
     const QRect area = rect().adjusted(kMargin, 0, -kMargin, 0);
     if (wordWrap_) {
-        painter.setFont(font_);
+        painter.setFont(WrappedFont());
         painter.drawText(area, static_cast<int>(alignment_) | Qt::TextWordWrap, caption_);
         return;
     }

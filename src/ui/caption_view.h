@@ -6,7 +6,8 @@
 namespace velmora::ui {
 
 // A label: a caption on a back colour (none: transparent), drawn in its font,
-// made smaller only when a caption would not fit the label. A one-line caption
+// made smaller only when a caption would not fit the label (on one line, or
+// over as many lines as it takes when it wraps). A one-line caption
 // is placed by its font's letters, not its line height, so that capitals,
 // ascenders and descenders stay whole in a label lower than the font's line.
 class CaptionView : public QWidget {
@@ -34,6 +35,7 @@ private:
         qreal baseline;
     };
     Layout LineLayout() const;
+    QFont WrappedFont() const;
     // The last layout worked out, and what it was worked out for.
     mutable QString layoutKey_;
     mutable Layout layout_;

@@ -53,8 +53,10 @@ void CreditChart::SetCredits(const std::vector<double>& credits) {
         setAccessibleDescription(QString());
     } else {
         const auto [low, high] = std::minmax_element(credits_.begin(), credits_.end());
-        setAccessibleDescription(tr("Over %1 hands the credits went from %2 to %3; the lowest was %4, the highest %5.")
-                                     .arg(credits_.size() - 1)
+        const int hands = static_cast<int>(credits_.size()) - 1;
+        setAccessibleDescription((hands == 1 ? tr("Over 1 hand the credits went from %1 to %2; the lowest was %3, the highest %4.")
+                                             : tr("Over %n hands the credits went from %1 to %2; the lowest was %3, the highest %4.",
+                                                  nullptr, hands))
                                      .arg(Number(credits_.front()), Number(credits_.back()), Number(*low), Number(*high)));
     }
     update();

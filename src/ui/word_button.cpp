@@ -1,5 +1,6 @@
 #include "ui/word_button.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QtMath>
@@ -11,6 +12,7 @@ namespace velmora::ui {
 namespace {
 
 constexpr double kWordPoints = 13.5;
+constexpr int kSideRoom = 3;  // between the word and the focus ring, at each side
 
 QColor InkFor(const QColor& face) {
     return face.lightnessF() > 0.45 ? QColor(0x20, 0x10, 0x00) : QColor(0xFF, 0xF4, 0xE0);
@@ -34,8 +36,28 @@ void WordButton::keyPressEvent(QKeyEvent* event) {
     QAbstractButton::keyPressEvent(event);
 }
 
+// The room inside the focus ring, in device-independent pixels: the ring
+// lies max(1, round(scale)) device pixels in from the bevel's third line.
+QRectF WordButton::WordRoom() const {
+    const qreal scale = devicePixelRatioF();
+    const qreal ring = 5 * std::max(1, qRound(scale)) / scale;  // border, bevel and gap, then the ring
+    return QRectF(rect()).adjusted(ring, ring, -ring - 1 / scale, -ring - 1 / scale);
+}
+
+// The design's font, made smaller only as far as the word needs to keep
+// clear of the focus ring: a little room at each side, its letters (as they
+// stand centred on the button) inside the ring from top to bottom.
 QFont WordButton::ShownFont() const {
-    return FitToWidth(SansFont(kWordPoints, true), word_, width() - 8);
+    const QRectF room = WordRoom();
+    QFont font = FitToWidth(SansFont(kWordPoints, true), word_, int(room.width()) - 2 * kSideRoom);
+    for (int attempt = 0; attempt < 40 && font.pointSizeF() > 4.0; ++attempt) {
+        const QFontMetricsF metrics(font);
+        const qreal baseline = height() / 2.0 - metrics.height() / 2 + metrics.ascent();
+        const QRectF letters = metrics.tightBoundingRect(word_).translated(0, baseline);
+        if (letters.top() >= room.top() && letters.bottom() <= room.bottom()) break;
+        font.setPointSizeF(std::max(4.0, font.pointSizeF() - 0.25));
+    }
+    return font;
 }
 
 // The frame is drawn in device pixels, so that it is even at any scale: a

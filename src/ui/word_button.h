@@ -14,8 +14,11 @@ public:
 
     QSize sizeHint() const override;
     QString Word() const { return word_; }
-    // The font the word is drawn in: the design's, made smaller to fit.
+    // The font the word is drawn in: the design's, made smaller to fit
+    // inside the focus ring.
     QFont ShownFont() const;
+    // The button's face inside the focus ring.
+    QRectF WordRoom() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

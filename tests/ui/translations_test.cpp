@@ -1,17 +1,23 @@
 // The table in French, German and Spanish: every text the table shows has a
 // translation, French leaves no English word on show, and no translated
 // text has to shrink to less than about two thirds of its English size to
-// fit its control.
+// fit its control. The About window fits every language, the pay lines keep
+// their points in a column, numbers follow the language shown.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QSet>
 #include <QTest>
 #include <QTranslator>
 #include <map>
 
+#include "ui/about_window.h"
+#include "ui/caption_text.h"
 #include "ui/caption_view.h"
+#include "ui/hold_text.h"
 #include "ui/table_window.h"
+#include "ui/translations.h"
 #include "ui/word_button.h"
 
 namespace velmora::ui {
@@ -97,6 +103,100 @@ TEST(Translations, EveryTextOnShowIsTranslatedAndFits) {
             }
         }
     }
+}
+
+// A word keeps clear of its button's focus ring (4 pixels in, 1 wide, at
+// scale 1): two pixels at each side, its letters, centred, inside it.
+void ExpectClearOfRing(const WordButton& button) {
+    const QFontMetricsF metrics(button.ShownFont());
+    const qreal baseline = button.height() / 2.0 - metrics.height() / 2 + metrics.ascent();
+    const QRectF letters = metrics.tightBoundingRect(button.Word()).translated(0, baseline);
+    EXPECT_LE(metrics.horizontalAdvance(button.Word()), button.width() - 2 * (5 + 2)) << button.Word().toStdString();
+    EXPECT_GE(letters.top(), 5) << button.Word().toStdString();
+    EXPECT_LE(letters.bottom(), button.height() - 6) << button.Word().toStdString();
+}
+
+TEST(Translations, AboutAndButtonsFitEveryLanguage) {
+    for (const char* language : {"en", "fr", "de", "es"}) {
+        SCOPED_TRACE(language);
+        QTranslator translator;
+        if (language != std::string("en")) {
+            ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/velmora_%1").arg(QLatin1String(language))));
+            QApplication::installTranslator(&translator);
+        }
+        ClockSeededGenerator fallback(3);
+        ScriptedRandom random(fallback);
+        TableWindow table(random, [] { return Millis(0); });
+        AboutWindow about(nullptr);
+        std::vector<const WordButton*> buttons;
+        for (const QWidget* window : {static_cast<const QWidget*>(&table), static_cast<const QWidget*>(&about)})
+            for (const WordButton* button : window->findChildren<WordButton*>()) buttons.push_back(button);
+        for (const WordButton* button : buttons) {
+            ExpectClearOfRing(*button);
+            if (language == std::string("en")) EXPECT_EQ(button->ShownFont().pointSizeF(), 13.5) << button->Word().toStdString();
+        }
+        // The note wraps within its label, in the design's size or near it.
+        const auto* note = about.findChild<CaptionView*>(QStringLiteral("Label5"));
+        const QRectF needed = QFontMetricsF(note->ShownFont())
+                                  .boundingRect(QRectF(note->rect()), Qt::AlignHCenter | Qt::TextWordWrap, note->Caption());
+        EXPECT_LE(needed.height(), note->height()) << note->Caption().toStdString();
+        EXPECT_GE(note->ShownFont().pointSizeF(), 0.9 * 8.25) << note->Caption().toStdString();
+        QApplication::removeTranslator(&translator);
+    }
+    // A note longer than its label takes a smaller font, and then fits.
+    CaptionView note(QFont(QStringLiteral("DejaVu Sans"), 12), Qt::white, Qt::AlignHCenter, nullptr);
+    note.SetWordWrap(true);
+    note.setGeometry(0, 0, 120, 40);
+    note.SetCaption(QStringLiteral("A long note that needs more lines than the label holds at first."));
+    EXPECT_LT(note.ShownFont().pointSizeF(), 12);
+    EXPECT_LE(QFontMetricsF(note.ShownFont()).boundingRect(QRectF(0, 0, 118, 40), Qt::TextWordWrap, note.Caption()).height(), 40);
+    // The README is named where the installed game keeps it.
+    EXPECT_TRUE(ReadmeLocation().endsWith(QStringLiteral("/share/doc/velmora/README.md"))) << ReadmeLocation().toStdString();
+}
+
+// In every language the points stand in a column of their own, right-aligned,
+// which no hand's name enters; and a win of any size reads in the language.
+TEST(Translations, PayLinesAndWinsReadInEveryLanguage) {
+    const std::map<std::string, std::vector<QString>> wins = {
+        {"en", {QStringLiteral("You Win  3 Points"), QStringLiteral("You Win  16384 Points")}},
+        {"fr", {QStringLiteral("Vous gagnez 3 points"), QStringLiteral("Vous gagnez 16384 points")}},
+        {"de", {QStringLiteral("Sie gewinnen 3 Punkte"), QStringLiteral("Sie gewinnen 16384 Punkte")}},
+        {"es", {QStringLiteral("Gana 3 puntos"), QStringLiteral("Gana 16384 puntos")}},
+    };
+    for (const auto& [language, expected] : wins) {
+        SCOPED_TRACE(language);
+        QTranslator translator;
+        if (language != "en") {
+            ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/velmora_%1").arg(QString::fromStdString(language))));
+            QApplication::installTranslator(&translator);
+        }
+        EXPECT_EQ(ShownCaption("You Win  3 Points"), expected[0]);
+        EXPECT_EQ(ShownCaption("You Win  16384 Points"), expected[1]);
+        const QStringList lines = ShownPayLines();
+        const QRegularExpression line(QStringLiteral("^(\\S.*\\S) +(\\d+)$"));
+        for (const QString& text : lines) {
+            const QRegularExpressionMatch match = line.match(text);
+            ASSERT_TRUE(match.hasMatch()) << text.toStdString();
+            EXPECT_EQ(text.size(), lines.front().size()) << text.toStdString();
+            EXPECT_LE(match.capturedLength(1), text.size() - 4) << text.toStdString();  // a blank, then "300"'s column
+        }
+        QApplication::removeTranslator(&translator);
+    }
+}
+
+// Numbers are written as the language shown writes them, in the region's
+// way where the locale speaks that language.
+TEST(Translations, NumbersFollowTheLanguageShown) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"fr_FR", "0,7996"}, {"es_ES", "0,7996"}, {"de_DE", "0,7996"}, {"de_CH", "0.7996"}, {"it_IT", "0.7996"},
+    };
+    for (const auto& [locale, credits] : cases) {
+        SCOPED_TRACE(locale);
+        InstallTranslations(QLocale(QString::fromLatin1(locale)));
+        EXPECT_EQ(CreditsText(0.79961), QString::fromLatin1(credits));
+        for (QTranslator* installed : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) delete installed;
+    }
+    QLocale::setDefault(QLocale::system());
 }
 
 }  // namespace
