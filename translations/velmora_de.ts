@@ -373,9 +373,8 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         <message numerus="yes">
             <source>Over %n hands the credits went from %1 to %2; the lowest was %3, the highest %4.</source>
             <translation>
-                <numerusform>fr</numerusform>
-                <numerusform>de</numerusform>
-                <numerusform>es</numerusform>
+                <numerusform>In %n Hand gingen die Credits von %1 auf %2; am wenigsten waren es %3, am meisten %4.</numerusform>
+                <numerusform>In %n Händen gingen die Credits von %1 auf %2; am wenigsten waren es %3, am meisten %4.</numerusform>
             </translation>
         </message>
     </context>

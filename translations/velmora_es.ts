@@ -373,9 +373,8 @@ a mayor o menor. Gratis, sin dinero real.</translation>
         <message numerus="yes">
             <source>Over %n hands the credits went from %1 to %2; the lowest was %3, the highest %4.</source>
             <translation>
-                <numerusform>fr</numerusform>
-                <numerusform>de</numerusform>
-                <numerusform>es</numerusform>
+                <numerusform>En %n mano, los créditos pasaron de %1 a %2; el mínimo fue %3 y el máximo %4.</numerusform>
+                <numerusform>En %n manos, los créditos pasaron de %1 a %2; el mínimo fue %3 y el máximo %4.</numerusform>
             </translation>
         </message>
     </context>

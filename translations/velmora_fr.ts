@@ -373,9 +373,8 @@ au plus ou moins. Gratuit, sans argent réel.</translation>
         <message numerus="yes">
             <source>Over %n hands the credits went from %1 to %2; the lowest was %3, the highest %4.</source>
             <translation>
-                <numerusform>fr</numerusform>
-                <numerusform>de</numerusform>
-                <numerusform>es</numerusform>
+                <numerusform>En %n main, les crédits sont passés de %1 à %2 ; au plus bas %3, au plus haut %4.</numerusform>
+                <numerusform>En %n mains, les crédits sont passés de %1 à %2 ; au plus bas %3, au plus haut %4.</numerusform>
             </translation>
         </message>
     </context>

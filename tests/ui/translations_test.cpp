@@ -15,6 +15,7 @@
 #include "ui/about_window.h"
 #include "ui/caption_text.h"
 #include "ui/caption_view.h"
+#include "ui/credit_chart.h"
 #include "ui/hold_text.h"
 #include "ui/table_window.h"
 #include "ui/translations.h"
@@ -106,12 +107,12 @@ TEST(Translations, EveryTextOnShowIsTranslatedAndFits) {
 }
 
 // A word keeps clear of its button's focus ring (4 pixels in, 1 wide, at
-// scale 1): two pixels at each side, its letters, centred, inside it.
+// scale 1): three pixels at each side, its letters, centred, inside it.
 void ExpectClearOfRing(const WordButton& button) {
     const QFontMetricsF metrics(button.ShownFont());
     const qreal baseline = button.height() / 2.0 - metrics.height() / 2 + metrics.ascent();
     const QRectF letters = metrics.tightBoundingRect(button.Word()).translated(0, baseline);
-    EXPECT_LE(metrics.horizontalAdvance(button.Word()), button.width() - 2 * (5 + 2)) << button.Word().toStdString();
+    EXPECT_LE(metrics.horizontalAdvance(button.Word()), button.width() - 2 * (5 + 3)) << button.Word().toStdString();
     EXPECT_GE(letters.top(), 5) << button.Word().toStdString();
     EXPECT_LE(letters.bottom(), button.height() - 6) << button.Word().toStdString();
 }
@@ -158,10 +159,14 @@ TEST(Translations, AboutAndButtonsFitEveryLanguage) {
 // which no hand's name enters; and a win of any size reads in the language.
 TEST(Translations, PayLinesAndWinsReadInEveryLanguage) {
     const std::map<std::string, std::vector<QString>> wins = {
-        {"en", {QStringLiteral("You Win  3 Points"), QStringLiteral("You Win  16384 Points")}},
-        {"fr", {QStringLiteral("Vous gagnez 3 points"), QStringLiteral("Vous gagnez 16384 points")}},
-        {"de", {QStringLiteral("Sie gewinnen 3 Punkte"), QStringLiteral("Sie gewinnen 16384 Punkte")}},
-        {"es", {QStringLiteral("Gana 3 puntos"), QStringLiteral("Gana 16384 puntos")}},
+        {"en", {QStringLiteral("You Win  3 Points"), QStringLiteral("You Win  16384 Points"), QStringLiteral("Over 1 hand "),
+                QStringLiteral("Over 2 hands ")}},
+        {"fr", {QStringLiteral("Vous gagnez 3 points"), QStringLiteral("Vous gagnez 16384 points"),
+                QStringLiteral("En 1 main,"), QStringLiteral("En 2 mains,")}},
+        {"de", {QStringLiteral("Sie gewinnen 3 Punkte"), QStringLiteral("Sie gewinnen 16384 Punkte"),
+                QStringLiteral("In 1 Hand "), QStringLiteral("In 2 Händen ")}},
+        {"es", {QStringLiteral("Gana 3 puntos"), QStringLiteral("Gana 16384 puntos"), QStringLiteral("En 1 mano,"),
+                QStringLiteral("En 2 manos,")}},
     };
     for (const auto& [language, expected] : wins) {
         SCOPED_TRACE(language);
@@ -172,7 +177,14 @@ TEST(Translations, PayLinesAndWinsReadInEveryLanguage) {
         }
         EXPECT_EQ(ShownCaption("You Win  3 Points"), expected[0]);
         EXPECT_EQ(ShownCaption("You Win  16384 Points"), expected[1]);
+        CreditChart chart(nullptr);
+        for (const int hands : {1, 2}) {
+            chart.SetCredits(std::vector<double>(std::size_t(hands) + 1, 10.0));
+            EXPECT_TRUE(chart.accessibleDescription().startsWith(expected[std::size_t(hands) + 1]))
+                << chart.accessibleDescription().toStdString();
+        }
         const QStringList lines = ShownPayLines();
+        if (language == "en") EXPECT_EQ(lines.front().size(), 19);
         const QRegularExpression line(QStringLiteral("^(\\S.*\\S) +(\\d+)$"));
         for (const QString& text : lines) {
             const QRegularExpressionMatch match = line.match(text);
@@ -188,7 +200,7 @@ TEST(Translations, PayLinesAndWinsReadInEveryLanguage) {
 // way where the locale speaks that language.
 TEST(Translations, NumbersFollowTheLanguageShown) {
     const std::pair<const char*, const char*> cases[] = {
-        {"fr_FR", "0,7996"}, {"es_ES", "0,7996"}, {"de_DE", "0,7996"}, {"de_CH", "0.7996"}, {"it_IT", "0.7996"},
+        {"fr_FR", "0,7996"}, {"it_IT", "0.7996"}, {"es_ES", "0,7996"}, {"de_DE", "0,7996"}, {"de_CH", "0.7996"},
     };
     for (const auto& [locale, credits] : cases) {
         SCOPED_TRACE(locale);
