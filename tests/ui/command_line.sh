@@ -28,7 +28,7 @@ done
 timeout 3 "$game" -platform offscreen -style fusion -reverse >"$out" 2>"$err"; status=$?
 [ $status -eq 124 ] || fail "the game with Qt's options exited $status"
 "$game" --version >"$out" 2>"$err"; status=$?
-[ $status -eq 0 ] && grep -qx "velmora [0-9.]*" "$out" || fail "--version exited $status"
+[ $status -eq 0 ] && grep -qx "velmora [0-9.]*" "$out" && [ "$(wc -l <"$out")" -eq 1 ] || fail "--version exited $status"
 for bad in --bogus stray; do
     "$game" "$bad" >"$out" 2>"$err"; status=$?
     [ $status -eq 2 ] || fail "$bad exited $status"
