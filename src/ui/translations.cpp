@@ -8,11 +8,12 @@ namespace velmora::ui {
 namespace {
 
 // Numbers are written as the language the game speaks writes them: in the
-// conventions of `locale` where it is that language (its region's), else in
-// the language's own.
+// conventions of `locale`'s region where it is that language, else in the
+// language's own. By name, for the system's locale may take its numbers
+// from another setting than its language (LANGUAGE=fr with LANG=C.UTF-8).
 void WriteNumbersIn(QLocale::Language language, const QLocale& locale) {
     const bool same = locale.language() == language || (language == QLocale::English && locale.language() == QLocale::C);
-    QLocale::setDefault(same ? locale : QLocale(language));
+    QLocale::setDefault(same ? QLocale(locale.name()) : QLocale(language));
 }
 
 }  // namespace
