@@ -33,7 +33,7 @@ float ClockSeededGenerator::Next() {
 }
 
 RandomSource& ProcessRandom() {
-    static ClockSeededGenerator generator(TimeOfDayReading());
+    static ClockSeededGenerator generator(TimeOfDayReading(), TimeOfDayReading);
     return generator;
 }
 

@@ -26,14 +26,19 @@ constexpr int ScaleRoll(float u, int n) {
 // Nanoseconds of the time of day, the reading the game re-seeds from.
 std::uint64_t TimeOfDayReading();
 
+// A clock that always reads midnight (0), for a generator that must repeat.
+constexpr std::uint64_t MidnightReading() { return 0; }
+
 // A small 64-bit generator whose re-seeding mixes the clock reading into its
 // running state instead of restarting from the clock alone, so two re-seeds
-// within one clock tick still give different values.
+// within one clock tick still give different values. The clock it reads is
+// given: the time of day for the game, a virtual one for a replay; without
+// one it reads midnight for ever, so that a seeded generator always repeats.
 class ClockSeededGenerator final : public RandomSource {
 public:
     using ClockReading = std::function<std::uint64_t()>;
 
-    explicit ClockSeededGenerator(std::uint64_t seed, ClockReading clock = TimeOfDayReading);
+    explicit ClockSeededGenerator(std::uint64_t seed, ClockReading clock = MidnightReading);
 
     void Reseed() override;
     float Next() override;

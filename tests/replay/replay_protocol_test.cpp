@@ -92,6 +92,56 @@ TEST(ReplayProtocol, BadInputStopsWithTheLineNumberAndStatusTwo) {
     }
 }
 
+TEST(ReplayProtocol, ALineLongerThanOneMebibyteIsBadInput) {
+    const std::string longest = "state" + std::string(kLongestLine - 5, ' ');
+    const Outcome run = Play(longest + "\n" + longest + " \nstate\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, std::string(kStartUpState) + "\n");
+    EXPECT_EQ(run.err, "velmora-replay: line 2: longer than 1048576 bytes\n");
+}
+
+// Without forced values the rolls come from a generator re-seeded from the
+// virtual clock: the same script deals the same cards, and a deal at
+// another time other ones.
+TEST(ReplayProtocol, RollsWithoutForcedValuesRepeatAndFollowTheClock) {
+    const std::string hand = "click Deal1\nadvance 1250\nclick Deal2\nadvance 1250\nstate\n";
+    const Outcome first = Play(hand), again = Play(hand), later = Play("advance 1\n" + hand);
+    EXPECT_EQ(first.status, 0);
+    EXPECT_NE(first.out.find("\"rolls\":"), std::string::npos);
+    EXPECT_EQ(first.out, again.out);
+    const auto cards = [](const std::string& state) { return state.substr(state.find("\"Card\"")); };
+    EXPECT_NE(cards(first.out), cards(later.out));
+}
+
+// Advice answers only for five cards face up: not before the deal, not
+// while it turns the cards, not in the double-up. With four of a kind dealt,
+// keeping the four and keeping all five are worth the same: the advice
+// keeps all five.
+TEST(ReplayProtocol, AdviceOnlyForFiveCardsFaceUpAndTiesKeepTheMostCards) {
+    const std::string quads = "random 0.009615 0.259615 0.240385 0.509615 0.759615\nclick Deal1\n";
+    const std::string flush = "random 0.028846 0.086538 0.125000 0.163462 0.221154\nclick Deal1\nadvance 1250\n";
+    const std::pair<std::string, int> cases[] = {
+        {"advice\n", 2},
+        {quads + "advance 1000\nadvice\n", 2},
+        {flush + "click Deal2\nadvance 255\nclick DoubleB\nadvice\n", 2},
+        {quads + "advance 1250\nadvice\n", 0},
+    };
+    for (const auto& [script, status] : cases) {
+        const Outcome run = Play(script);
+        EXPECT_EQ(run.status, status) << script << run.err;
+        if (status == 2) EXPECT_NE(run.err.find("face up"), std::string::npos) << run.err;
+        else EXPECT_EQ(run.out.substr(run.out.find("\"best\"")), "\"best\":31}\n");
+    }
+}
+
+TEST(ReplayProtocol, AdviceRefusesRepeatedCards) {
+    Poker form;
+    for (int slot = 1; slot <= kSlotCount; ++slot) form.Card[slot] = form.Picture[slot].Frame = std::int16_t(slot);
+    EXPECT_TRUE(AdviceJson(form).has_value());
+    form.Card[5] = form.Picture[5].Frame = 1;
+    EXPECT_FALSE(AdviceJson(form).has_value());
+}
+
 TEST(ReplayProtocol, ExitEndsTheScriptAtOnce) {
     const Outcome run = Play("state\nclick Sortie\nstate\nthis is not a command\n");
     EXPECT_EQ(run.status, 0);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <new>
 #include <string_view>
 
 #include "replay_driver.h"
@@ -20,7 +21,7 @@ constexpr const char* kUsage =
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[]) try {
     std::ios::sync_with_stdio(false);
     if (argc == 1) return velmora::replay::RunScript(std::cin, std::cout, std::cerr);
 
@@ -42,4 +43,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     return velmora::replay::RunScript(script, std::cout, std::cerr);
+} catch (const std::bad_alloc&) {
+    std::cerr << "velmora-replay: out of memory\n";
+    return 1;
 }

@@ -8,7 +8,7 @@
 #include <istream>
 #include <optional>
 #include <ostream>
-#include <sstream>
+#include <new>
 #include <string_view>
 #include <vector>
 
@@ -75,11 +75,31 @@ std::string Quoted(std::string_view word) {
 
 namespace {
 
-std::vector<std::string> Words(const std::string& line) {
-    std::istringstream stream(line);
+// The words of a line, split at white space. Plain string work, so that
+// running out of memory throws rather than ending the list early.
+std::vector<std::string> Words(std::string_view line) {
+    constexpr std::string_view kSpace = " \t\n\v\f\r";
     std::vector<std::string> words;
-    for (std::string word; stream >> word;) words.push_back(word);
+    for (std::size_t start = line.find_first_not_of(kSpace); start != line.npos;) {
+        const std::size_t end = std::min(line.find_first_of(kSpace, start), line.size());
+        words.emplace_back(line.substr(start, end - start));
+        start = line.find_first_not_of(kSpace, end);
+    }
     return words;
+}
+
+enum class LineRead { kLine, kEnd, kTooLong };
+
+// Reads the next line, without its end, into `line`; never more than
+// kLongestLine bytes of it.
+LineRead ReadLine(std::istream& in, std::string& line) {
+    line.clear();
+    for (char c; in.get(c);) {
+        if (c == '\n') return LineRead::kLine;
+        if (line.size() == kLongestLine) return LineRead::kTooLong;
+        line += c;
+    }
+    return line.empty() ? LineRead::kEnd : LineRead::kLine;
 }
 
 // The slot of a click area's name, "Label1".."Label5", or 0.
@@ -133,9 +153,19 @@ void ExpectArguments(const std::vector<std::string>& words, std::size_t count) {
     if (words.size() - 1 > count) throw BadInput{"too many arguments to " + Quoted(words[0])};
 }
 
+// The cards are face up: each picture shows the card its slot holds.
+bool FaceUp(const Poker& form) {
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        if (form.Picture[slot].Frame != form.Card[slot]) return false;
+    return true;
+}
+
 class Session {
 public:
-    Session() : random_(ProcessRandom()), form_(random_) {}
+    // The generator reads the virtual clock as the time of day, midnight at
+    // the start, and starts from that reading as the game starts from its own.
+    Session() : generator_(VirtualTimeOfDay(0), [this] { return VirtualTimeOfDay(form_.Timers.Now()); }),
+                random_(generator_), form_(random_) {}
 
     // Runs one command; returns false once the program has ended.
     bool Run(const std::vector<std::string>& words, std::ostream& out) {
@@ -167,6 +197,7 @@ public:
             out << StateJson(form_, random_.Rolls()) << '\n';
         } else if (command == "advice") {
             ExpectArguments(words, 0);
+            if (!FaceUp(form_)) throw BadInput{"'advice' needs the five cards face up"};
             const auto advice = AdviceJson(form_);
             if (!advice) throw BadInput{"'advice' needs five different cards on the table"};
             out << *advice << '\n';
@@ -177,6 +208,10 @@ public:
     }
 
 private:
+    // Nanoseconds since midnight at virtual time t.
+    static std::uint64_t VirtualTimeOfDay(Millis t) { return static_cast<std::uint64_t>(t) * 1'000'000; }
+
+    ClockSeededGenerator generator_;
     ScriptedRandom random_;
     Poker form_;
 };
@@ -192,24 +227,37 @@ int InputOutputError(std::ostream& err, const char* what, int error) {
 }  // namespace
 
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
-    Session session;
+    // A stream tied to `in` would be written at each read, where a failure's
+    // reason could be lost; the output is written only below.
+    in.tie(nullptr);
     long lineNumber = 0;
-    for (std::string line;;) {
-        errno = 0;  // so that a failure's reason is its own
-        if (!std::getline(in, line)) break;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const auto words = Words(line);
-        if (words.empty() || words[0].front() == '#') continue;
-        try {
+    try {
+        Session session;
+        for (std::string line;;) {
+            errno = 0;  // so that a failure's reason is its own
+            const LineRead read = ReadLine(in, line);
+            if (read == LineRead::kEnd) break;
+            ++lineNumber;
+            if (read == LineRead::kTooLong)
+                throw BadInput{"longer than " + std::to_string(kLongestLine) + " bytes"};
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            const auto words = Words(line);
+            if (words.empty() || words[0].front() == '#') continue;
             errno = 0;
-            if (!session.Run(words, out)) break;
-        } catch (const BadInput& bad) {
-            out.flush();
-            err << "velmora-replay: line " << lineNumber << ": " << bad.message << '\n';
-            return 2;
+            const bool goesOn = session.Run(words, out);
+            if (!out) return InputOutputError(err, "write the output", errno);
+            if (!goesOn) break;
         }
-        if (!out) return InputOutputError(err, "write the output", errno);
+    } catch (const BadInput& bad) {
+        out.flush();
+        err << "velmora-replay: line " << lineNumber << ": " << bad.message << '\n';
+        return 2;
+    } catch (const std::bad_alloc&) {
+        out.flush();
+        err << "velmora-replay: ";
+        if (lineNumber > 0) err << "line " << lineNumber << ": ";
+        err << "out of memory\n";
+        return 1;
     }
     if (in.bad()) return InputOutputError(err, "read the script", errno);
     errno = 0;

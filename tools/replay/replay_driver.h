@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -9,11 +10,15 @@
 
 namespace velmora::replay {
 
+// The longest line of a script, in bytes, not counting its end.
+inline constexpr std::size_t kLongestLine = std::size_t{1} << 20;
+
 // Runs a replay script (one command a line) against a fresh table on a
 // virtual clock with a scriptable random source. Writes one JSON line to
 // `out` for every `state` command. Returns the exit status: 0; 1 when `in`
-// cannot be read or `out` written; 2 after bad input. Either failure is
-// reported on `err` in one line, bad input with its line number.
+// cannot be read, `out` written or memory runs out; 2 after bad input. Every
+// failure is reported on `err` in one line, bad input with its line number.
+// Unties `in` from any stream.
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err);
 
 // A word of a script as a message shows it, safe for a terminal: in quotes,
