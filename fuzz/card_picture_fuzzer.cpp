@@ -113,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     if (pictures.IsEmpty()) {
         Require(!pictures.CellSize().isValid());
-        Require(pictures.Frame(1).isNull() && pictures.Frame(CardPictures::kBackFrame).isNull());
+        Require(pictures.Frame(1).isNull() && pictures.Frame(CardPictures::kFrames).isNull());
         return 0;
     }
 

@@ -1,6 +1,7 @@
 // Fuzzes velmora-replay: any script at all, run through RunScript() as the
 // program runs it, must end with status 0, or 2 for bad input (1 is for
-// reads and writes that fail, which strings cannot); what it prints must be
+// reads and writes that fail, which strings cannot); it must print the same
+// when run again; what it prints must be
 // whole lines, each one JSON object with the keys of the state or of the
 // advice, its time never past the clock's end; and a message, only with
 // status 2, must be one line that names the script's line.
@@ -134,7 +135,9 @@ private:
 const std::vector<std::string> kStateKeys = {
     "time",  "rolls",   "about", "pointer", "focus", "Score",     "Panel",      "buttons",    "Hold",
     "Picture", "paytable", "Timer", "Card",  "OldCard", "WinAmount", "DoubleStep", "DoubleRoll", "HandPay"};
-const std::vector<std::string> kAdviceKeys = {"cards", "ev", "best"};
+// The advice names its draw; a driver built before there was a choice of draw does not.
+const std::vector<std::string> kAdviceKeys = {"cards", "draw", "ev", "best"};
+const std::vector<std::string> kTableOnlyAdviceKeys = {"cards", "ev", "best"};
 
 // The advice weighs every hold of the cards over all the draws: a tenth of
 // a second or so in this build. A script of hundreds of them is only slow.
@@ -148,10 +151,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (std::size_t at = script.find("advice"); at != std::string::npos; at = script.find("advice", at + 1))
         if (++advice > kMostAdvice) return -1;  // not added to the corpus
 
-    std::istringstream in(script);
-    std::ostringstream out, err;
+    std::istringstream in(script), inAgain(script);
+    std::ostringstream out, err, outAgain, errAgain;
     const int status = velmora::replay::RunScript(in, out, err);
     Require(status == 0 || status == 2);
+    // A script always plays the same: forced values or not, a second run
+    // prints the same, so that any input kept here fails again.
+    Require(velmora::replay::RunScript(inAgain, outAgain, errAgain) == status);
+    Require(outAgain.str() == out.str() && errAgain.str() == err.str());
 
     const std::string printed = out.str();
     Require(printed.empty() || printed.back() == '\n');
@@ -159,7 +166,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (std::string line; std::getline(lines, line);) {
         JsonLine json(line);
         Require(json.ReadObject());
-        Require(json.Keys() == kStateKeys || json.Keys() == kAdviceKeys);
+        Require(json.Keys() == kStateKeys || json.Keys() == kAdviceKeys || json.Keys() == kTableOnlyAdviceKeys);
         if (json.Keys() == kStateKeys) {
             const long long time = json.Integer("time");
             Require(time >= 0 && time <= velmora::Scheduler::kEndOfTime);
