@@ -29,8 +29,8 @@ check "a folder as the script" 1 '' '"$R" "$dir"'
 check "a folder on stdin" 1 '' '"$R" <"$dir"'
 check "a full disk" 1 '' '"$R" "$dir/script" >/dev/full'
 check "stdout closed" 1 '' '"$R" "$dir/script" >&-'
-printf 'random 0.182692 0.298077 0.586538 0.875000 0.163462\nclick Deal1\nadvance 1250\nadvice\n' >"$dir/advice"
-check "a full disk, the script on stdin" 1 '' '"$R" <"$dir/advice" >/dev/full' ': No space left on device'
+yes state | head -n 100 >"$dir/states"
+check "a full disk, the script on stdin" 1 '' '"$R" <"$dir/states" >/dev/full' ': No space left on device'
 # One line of half a million values, within the longest line, split into
 # words in 16 MiB of address space. A sanitizer's run-time needs far more
 # than that to start at all; then there is nothing to test.

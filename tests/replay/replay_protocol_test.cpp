@@ -41,7 +41,7 @@ const char* const kStartUpState =
     R"("Card":[0,0,0,0,0],"OldCard":[0,0,0,0,0],"WinAmount":0,"DoubleStep":0,"DoubleRoll":0,"HandPay":0})";
 
 TEST(ReplayProtocol, StartUpStateIsTheDocumentedOne) {
-    const Outcome run = Play("# nothing yet\n\n   \nstate\n");
+    const Outcome run = Play("# nothing yet\r\n\n \t \r\nstate");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, std::string(kStartUpState) + "\n");
     EXPECT_EQ(run.err, "");
@@ -75,6 +75,7 @@ TEST(ReplayProtocol, BadInputStopsWithTheLineNumberAndStatusTwo) {
         {"click \x1b]0;title\x07", "unknown control '\\x1b]0;title\\x07'"},
         {"jump\0x"s, "'jump\\x00x'"},
         {"click \x7f\xc0\xafx", "'\\x7f\\xc0\\xafx'"},  // DEL, and an overlong UTF-8 sequence
+        {"click \xe0\x9f\xbf", "'\\xe0\\x9f\\xbf'"},
         {"\xef\xbb\xbfstate", "unknown command '\\ufeffstate'"},
         {"click \xc2\x9b" "1m\xff\xc3" "D\xc3\xa9" "cor\\n", "'\\u009b1m\\xff\\xc3D\xc3\xa9" "cor\\\\n'"},
         {"click " + x100, "'" + x100.substr(0, 80) + "'... (100 bytes)"},

@@ -75,8 +75,9 @@ std::string Quoted(std::string_view word) {
 
 namespace {
 
-// The words of a line, split at white space. Plain string work, so that
-// running out of memory throws rather than ending the list early.
+// The words of a line, split at white space (so a line may end in CR LF).
+// Plain string work, so that running out of memory throws rather than
+// ending the list early.
 std::vector<std::string> Words(std::string_view line) {
     constexpr std::string_view kSpace = " \t\n\v\f\r";
     std::vector<std::string> words;
@@ -240,7 +241,6 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
             ++lineNumber;
             if (read == LineRead::kTooLong)
                 throw BadInput{"longer than " + std::to_string(kLongestLine) + " bytes"};
-            if (!line.empty() && line.back() == '\r') line.pop_back();
             const auto words = Words(line);
             if (words.empty() || words[0].front() == '#') continue;
             errno = 0;
