@@ -14,10 +14,10 @@ namespace {
 constexpr const char* kUsage =
     "Usage: velmora-replay [SCRIPT]\n"
     "Plays a replay script, from the file SCRIPT or from standard input, against\n"
-    "the game's table on a virtual clock, and prints the table's state as one\n"
-    "line of JSON for every 'state' command. Exit status: 0 when the script has\n"
-    "run, 1 when it cannot be read or the output cannot be written, 2 for bad\n"
-    "input or bad usage.\n";
+    "the game's table on a virtual clock, and prints one line of JSON for every\n"
+    "'state' and 'advice' command. Exit status: 0 when the script has run, 1\n"
+    "when it cannot be read, the output cannot be written or memory runs out,\n"
+    "2 for bad input or bad usage.\n";
 
 }  // namespace
 
