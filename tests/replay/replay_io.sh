@@ -8,6 +8,7 @@ R=$1 dir=$(mktemp -d)
 export R dir
 trap 'rm -rf "$dir"' EXIT
 printf 'state\n' >"$dir/script"
+yes state | head -n 100 >"$dir/states"
 fail=0
 check() {  # what, status, stdout starts with (or ""), a command run by sh, [in stderr]
     sh -c "$4" >"$dir/out" 2>"$dir/err"
@@ -27,10 +28,11 @@ check "two arguments" 2 '' '"$R" "$dir/script" "$dir/script"'
 check "a missing file" 1 '' '"$R" "$dir/missing"'
 check "a folder as the script" 1 '' '"$R" "$dir"'
 check "a folder on stdin" 1 '' '"$R" <"$dir"'
-check "a full disk" 1 '' '"$R" "$dir/script" >/dev/full'
+check "a full disk" 1 '' '"$R" "$dir/states" >/dev/full' ': No space left on device'
 check "stdout closed" 1 '' '"$R" "$dir/script" >&-'
-yes state | head -n 100 >"$dir/states"
-check "a full disk, the script on stdin" 1 '' '"$R" <"$dir/states" >/dev/full' ': No space left on device'
+# Advice is a short line, still in the output's buffer when the script ends.
+printf 'random 0.182692 0.298077 0.586538 0.875000 0.163462\nclick Deal1\nadvance 1250\nadvice\n' >"$dir/advice"
+check "a full disk, the script from a pipe" 1 '' 'cat "$dir/advice" | "$R" >/dev/full' ': No space left on device'
 # One line of half a million values, within the longest line, split into
 # words in 16 MiB of address space. A sanitizer's run-time needs far more
 # than that to start at all; then there is nothing to test.

