@@ -592,6 +592,10 @@ Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
             <translation>, gehalten</translation>
         </message>
         <message>
+            <source>Card %1 is held</source>
+            <translation>Karte %1 wird gehalten</translation>
+        </message>
+        <message>
             <source>%1, pays %2</source>
             <translation>%1, zahlt %2</translation>
         </message>

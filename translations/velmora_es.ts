@@ -592,6 +592,10 @@ a mayor o menor. Gratis, sin dinero real.</translation>
             <translation>, retenida</translation>
         </message>
         <message>
+            <source>Card %1 is held</source>
+            <translation>La carta %1 está retenida</translation>
+        </message>
+        <message>
             <source>%1, pays %2</source>
             <translation>%1, paga %2</translation>
         </message>

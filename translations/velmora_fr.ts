@@ -592,6 +592,10 @@ au plus ou moins. Gratuit, sans argent réel.</translation>
             <translation>, gardée</translation>
         </message>
         <message>
+            <source>Card %1 is held</source>
+            <translation>La carte %1 est gardée</translation>
+        </message>
+        <message>
             <source>%1, pays %2</source>
             <translation>%1, paie %2</translation>
         </message>

@@ -59,6 +59,8 @@ public:
     void Observe(const Poker& game);
 
     const SessionStats& Stats() const { return stats_; }
+    // The credits as the table shows them now, the hand in play charged.
+    double Credits() const { return credits_; }
     const std::vector<DrawDecision>& Decisions() const { return decisions_; }
     // The hand on the table from its deal on, until the next deal begins:
     // its deal and suggestion once the cards are up; `held` once drawn.

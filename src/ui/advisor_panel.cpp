@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "ui/accessibility.h"
 #include "ui/hold_text.h"
 #include "ui/look.h"
 
@@ -63,12 +64,12 @@ public:
         cost_ = CostText(advice, hold);
         marked_ = marked;
         shown_ = true;
-        setAccessibleName(spoken);
+        SetSpokenName(this, spoken);
         update();
     }
     void Clear() {
         shown_ = false;
-        setAccessibleName(QString());
+        SetSpokenName(this, QString());
         update();
     }
 
@@ -197,7 +198,7 @@ void AdvisorPanel::ShowHolds(const session::HoldAdvice& advice, int suggested, i
 
 void AdvisorPanel::SetMessage(const QString& message) {
     message_->setText(message);
-    message_->setAccessibleName(message);
+    SetSpokenName(message_, CardsInWords(message));
 }
 
 void AdvisorPanel::paintEvent(QPaintEvent*) {

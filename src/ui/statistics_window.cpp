@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QVBoxLayout>
@@ -11,6 +12,7 @@
 
 #include "strategy/perfect_play_odds.h"
 #include "table/control_table.h"
+#include "ui/accessibility.h"
 #include "ui/credit_chart.h"
 #include "ui/hold_text.h"
 
@@ -23,6 +25,11 @@ QString Percent(double fraction, int decimals) {
 
 QString Whole(long long value) { return QLocale().toString(value); }
 
+QLabel* Unspoken(QLabel* label) {
+    ui::Unspoken(label);
+    return label;
+}
+
 QLabel* Heading(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     QFont font = label->font();
@@ -34,7 +41,7 @@ QLabel* Heading(const QString& text, QWidget* parent) {
 // A figure's text, and what a screen reader says of it: its title and value.
 void SetFigure(QLabel* label, const QString& text) {
     label->setText(text);
-    label->setAccessibleName(StatisticsWindow::tr("%1: %2").arg(label->property("title").toString(), text));
+    SetSpokenName(label, StatisticsWindow::tr("%1: %2").arg(label->property("title").toString(), text));
 }
 
 // The pay lines from the top of the table down, then the hands that pay nothing.
@@ -56,6 +63,8 @@ std::array<MadeRow, 10> MadeRows() {
 StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Statistics"));
     setWindowTitle(tr("Velmora: session statistics"));
+    InstallAccessibleRoles();
+    if (parent) addActions(parent->actions());
     auto* close = new QAction(this);
     close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence::Close});
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -85,17 +94,18 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Window
 
     auto* madeGrid = new QGridLayout;
     madeGrid->addWidget(Heading(tr("Hands made"), this), 0, 0);
-    madeGrid->addWidget(Heading(tr("Made"), this), 0, 1, Qt::AlignRight);
-    madeGrid->addWidget(Heading(tr("Share"), this), 0, 2, Qt::AlignRight);
-    madeGrid->addWidget(Heading(tr("Perfect play"), this), 0, 3, Qt::AlignRight);
+    // Each row is read as one sentence, by its Made figure.
+    madeGrid->addWidget(Unspoken(Heading(tr("Made"), this)), 0, 1, Qt::AlignRight);
+    madeGrid->addWidget(Unspoken(Heading(tr("Share"), this)), 0, 2, Qt::AlignRight);
+    madeGrid->addWidget(Unspoken(Heading(tr("Perfect play"), this)), 0, 3, Qt::AlignRight);
     const auto rows = MadeRows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
-        madeGrid->addWidget(new QLabel(rows[i].hand, this), row, 0);
+        madeGrid->addWidget(Unspoken(new QLabel(rows[i].hand, this)), row, 0);
         made_[i] = new QLabel(this);
-        share_[i] = new QLabel(this);
-        auto* perfect = new QLabel(
-            Percent(strategy::kGamePerfectPlayOdds.probability[strategy::Index(rows[i].handClass)], 4), this);
+        share_[i] = Unspoken(new QLabel(this));
+        auto* perfect = Unspoken(new QLabel(
+            Percent(strategy::kGamePerfectPlayOdds.probability[strategy::Index(rows[i].handClass)], 4), this));
         madeGrid->addWidget(made_[i], row, 1, Qt::AlignRight);
         madeGrid->addWidget(share_[i], row, 2, Qt::AlignRight);
         madeGrid->addWidget(perfect, row, 3, Qt::AlignRight);
@@ -123,7 +133,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Window
 
 QLabel* StatisticsWindow::AddFigure(QGridLayout* grid, const QString& title) {
     const int row = grid->rowCount();
-    grid->addWidget(new QLabel(title, this), row, 0);
+    grid->addWidget(Unspoken(new QLabel(title, this)), row, 0);  // read with the figure
     auto* value = new QLabel(this);
     value->setProperty("title", title);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -137,7 +147,7 @@ void StatisticsWindow::Show(const session::SessionTracker& tracker, bool assessi
     SetFigure(bet_, Whole(stats.bet));
     SetFigure(taken_, Whole(stats.taken));
     SetFigure(return_, stats.bet > 0 ? Percent(double(stats.taken) / double(stats.bet), 2) : tr("none yet"));
-    SetFigure(credits_, QLocale().toString(stats.credits.empty() ? 0.0 : stats.credits.back(), 'f', 0));
+    SetFigure(credits_, QLocale().toString(tracker.Credits(), 'f', 0));
 
     const auto rows = MadeRows();
     int finished = 0;  // hands that reached their result
@@ -146,8 +156,8 @@ void StatisticsWindow::Show(const session::SessionTracker& tracker, bool assessi
         const int made = stats.made[strategy::Index(rows[i].handClass)];
         made_[i]->setText(Whole(made));
         share_[i]->setText(Percent(double(made) / std::max(1, finished), 2));
-        made_[i]->setAccessibleName(
-            tr("%1: made %2 times, %3 of the hands drawn; perfect play makes it %4 of the hands.")
+        SetSpokenName(
+            made_[i], tr("%1: made %2 times, %3 of the hands drawn; perfect play makes it %4 of the hands.")
                 .arg(rows[i].hand, Whole(made), share_[i]->text(),
                      Percent(strategy::kGamePerfectPlayOdds.probability[strategy::Index(rows[i].handClass)], 4)));
     }
@@ -169,6 +179,11 @@ void StatisticsWindow::Show(const session::SessionTracker& tracker, bool assessi
         SetFigure(suggestions_, CreditsText(advice.suggestionsGiveUp));
     }
     chart_->SetCredits(stats.credits);
+}
+
+void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
+    if (parentWidget()) QCoreApplication::sendEvent(parentWidget(), event);
+    else QWidget::keyPressEvent(event);
 }
 
 }  // namespace velmora::ui

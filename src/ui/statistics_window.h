@@ -19,10 +19,15 @@ class CreditChart;
 class StatisticsWindow : public QWidget {
     Q_OBJECT
 public:
+    // `parent`: the table, whose keys and key actions work from this window too.
     explicit StatisticsWindow(QWidget* parent);
 
     // `assessing`: the draws are still being worked out.
     void Show(const session::SessionTracker& tracker, bool assessing);
+
+protected:
+    // The table's keys work here as they do on the table.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* AddFigure(QGridLayout* grid, const QString& title);

@@ -97,11 +97,13 @@ void TableWindow::Build() {
         auto* hold = new CaptionView(SansFont(13.5, true), ToQColor(kDarkRed), Qt::AlignHCenter, this);
         hold->setObjectName(QStringLiteral("Hold%1").arg(slot));
         hold->setGeometry(HoldRect(slot));
+        SetSpokenName(hold, tr("Card %1 is held").arg(slot));
         labels_[&model_.Hold[slot]] = hold;
 
         cards_[slot] = new CardView(this);
         cards_[slot]->setObjectName(QStringLiteral("Picture%1").arg(slot));
         cards_[slot]->setGeometry(CardRect(slot));
+        Unspoken(cards_[slot]);  // read through its click area
     }
     // The click areas lie over the cards, so a click anywhere on a card
     // reaches its slot's area.
@@ -242,23 +244,22 @@ void TableWindow::Sync() {
 
 // What assistive technology reads out: each card in words and whether it
 // is held, each pay-table line and whether it is lit, the credits and the
-// message line.
+// message line; it hears only of the ones that changed.
 void TableWindow::SyncDescriptions() {
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         QString card = tr("Card %1: %2").arg(slot).arg(CardName(model_.Picture[slot].Frame));
         if (model_.Hold[slot].Visible) card += tr(", held");
-        cards_[slot]->setAccessibleName(card);
-        clickAreas_[slot]->setAccessibleName(card);
+        SetSpokenName(clickAreas_[slot], card);
     }
     for (const PayLineEntry& line : kPayLines) {
         const Label& label = model_.*line.member;
         const QString hand = QCoreApplication::translate("Table", std::string(line.hand).c_str());
         QString name = tr("%1, pays %2").arg(hand).arg(line.points);
         if (IsMarked(label)) name += tr(", lit");
-        labels_[&label]->setAccessibleName(name);
+        SetSpokenName(labels_[&label], name);
     }
-    labels_[&model_.Score]->setAccessibleName(tr("Credits: %1").arg(ReadCredits(model_.Score.Caption)));
-    labels_[&model_.Panel]->setAccessibleName(ShownCaption(model_.Panel.Caption));
+    SetSpokenName(labels_[&model_.Score], tr("Credits: %1").arg(ReadCredits(model_.Score.Caption)));
+    SetSpokenName(labels_[&model_.Panel], ShownCaption(model_.Panel.Caption));
 }
 
 // The buttons' states, and where the keyboard focus goes. The game gives it

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "table/control_table.h"
+#include "ui/accessibility.h"
 #include "ui/advisor_panel.h"
 #include "ui/geometry.h"
 #include "ui/hold_text.h"
@@ -140,6 +141,7 @@ void Trainer::AskBeforeDraw(const session::HoldAdvice& advice, int hold) {
     box->setInformativeText(tr("Your hold: %1, worth %2 credits.\nThe best hold: %3, worth %4 credits.")
                                 .arg(KeptCards(advice.deal, hold), CreditsText(advice.Value(hold)),
                                      KeptCards(advice.deal, advice.Best()), CreditsText(advice.Value(advice.Best()))));
+    SpeakCardsInWords(box);
     // Room for each line whole.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
         grid->addItem(new QSpacerItem(400, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,

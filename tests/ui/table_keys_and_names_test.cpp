@@ -106,9 +106,9 @@ TEST_F(VirtualTable, AWholeSessionFromTheKeyboardAlone) {
 }
 
 TEST_F(VirtualTable, AssistiveTechnologyHearsTheCardsTheLinesAndTheMessages) {
-    EXPECT_EQ(RoleOf(Child("Picture1")), QAccessible::Graphic);
+    EXPECT_EQ(RoleOf(Child("Label1")), QAccessible::Graphic);
     EXPECT_EQ(RoleOf(Child("Royal")), QAccessible::StaticText);
-    EXPECT_EQ(NameOf(Child("Picture1")), "Card 1: face down");
+    EXPECT_EQ(NameOf(Child("Label1")), "Card 1: face down");
     EXPECT_EQ(NameOf(Child("Score")), "Credits: 10");
     EXPECT_EQ(NameOf(Child("Royal")), "Royal Flush, pays 300");
 
@@ -119,7 +119,7 @@ TEST_F(VirtualTable, AssistiveTechnologyHearsTheCardsTheLinesAndTheMessages) {
     const char* const cards[] = {"Card 1: Jack of Clubs, held", "Card 2: Five of Clubs", "Card 3: Nine of Spades",
                                  "Card 4: Jack of Diamonds, held", "Card 5: Two of Spades"};
     for (int slot = 1; slot <= 5; ++slot)
-        EXPECT_EQ(NameOf(Child(QStringLiteral("Picture%1").arg(slot).toLatin1())), cards[slot - 1]);
+        EXPECT_EQ(NameOf(Child(QStringLiteral("Label%1").arg(slot).toLatin1())), cards[slot - 1]);
     EXPECT_EQ(NameOf(Child("Jack")), "Jacks or Better, pays 1, lit");
     EXPECT_EQ(NameOf(Child("Two")), "Two Pairs, pays 2");
     EXPECT_EQ(NameOf(Child("Deal2")), "Deal");

@@ -1,6 +1,7 @@
 // The trainer in the window on a virtual clock: the advisor panel follows
-// the HOLD markers and leaves the table as it was, and the mistake warning
-// stops a costly draw.
+// the HOLD markers and leaves the table as it was, the mistake warning
+// stops a costly draw, the statistics follow the table; and what screen
+// readers hear of it all.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -9,12 +10,25 @@
 #include <QTest>
 #include <algorithm>
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
 #include "strategy/hold_values.h"
+#include "ui/credit_chart.h"
 #include "ui/geometry.h"
 #include "ui/table_window.h"
 
 namespace velmora::ui {
 namespace {
+
+// Every name a screen reader can reach from `widget` down.
+QStringList Reachable(QWidget* widget, QAccessibleInterface* node = nullptr) {
+    if (!node) node = QAccessible::queryAccessibleInterface(widget);
+    QStringList names{node->text(QAccessible::Name)};
+    for (int i = 0; i < node->childCount(); ++i) names += Reachable(nullptr, node->child(i));
+    return names;
+}
 
 class Trainer : public ::testing::Test {
 protected:
@@ -30,8 +44,10 @@ protected:
         now_ += ms;
         window_.RunDueTicks();
     }
+    // Keys go to the active window, as they would from the keyboard.
     void Key(Qt::Key key) {
-        QWidget* window = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &window_;
+        QWidget* window = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                          : QApplication::activeWindow() ? QApplication::activeWindow() : &window_;
         QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
         QApplication::processEvents();
     }
@@ -40,6 +56,10 @@ protected:
         return widget ? QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name) : QString();
     }
     QWidget* Warning() { return window_.findChild<QWidget*>("MistakeWarning"); }
+    static QString kJacks() { return QLocale().createSeparatedList({"Jack of Clubs", "Jack of Diamonds"}); }
+    void Force(std::initializer_list<int> codes) {
+        for (const int code : codes) random_.Queue((code - 0.5f) / 52);
+    }
 
     static constexpr strategy::Deal kDeal{11, 5, 48, 24, 41};
     ClockSeededGenerator fallback_{9};
@@ -66,6 +86,7 @@ TEST_F(Trainer, ThePanelFollowsTheHoldsAndLeavesTheTableAsItWas) {
     Key(Qt::Key_D);  // the warning is off: it draws, and the panel tells what that gave up
     EXPECT_TRUE(Spoken("AdvisorMessage").startsWith(QStringLiteral("You gave up %1 credits").arg(cost, 0, 'f', 4)))
         << Spoken("AdvisorMessage").toStdString();
+    EXPECT_TRUE(Spoken("AdvisorMessage").contains(QStringLiteral("the best hold, %1, was").arg(kJacks())));
 
     Key(Qt::Key_F2);
     EXPECT_EQ(window_.size(), kTableClientSize);
@@ -78,6 +99,7 @@ TEST_F(Trainer, TheWarningStopsACostlyDrawUntilThePlayerDrawsAnyway) {
     Key(Qt::Key_1);           // let a Jack go
     Key(Qt::Key_Return);      // Deal has the focus: asks
     ASSERT_TRUE(Warning());
+    EXPECT_TRUE(Reachable(Warning()).join(' ').contains(QStringLiteral("The best hold: %1, worth").arg(kJacks())));
     EXPECT_TRUE(window_.Model().Deal2.Enabled);
     Key(Qt::Key_Return);      // "Change my hold", the default
     EXPECT_FALSE(Warning() && Warning()->isVisible());
@@ -101,6 +123,98 @@ TEST_F(Trainer, TheWarningStopsACostlyDrawUntilThePlayerDrawsAnyway) {
     Key(Qt::Key_D);
     EXPECT_FALSE(Warning() && Warning()->isVisible());
     EXPECT_FALSE(window_.Model().Deal2.Enabled);
+}
+
+// Each card, hold marker and figure is read once, and a press of a card's
+// key tells screen readers of the two things it changed.
+TEST_F(Trainer, ScreenReadersHearEachThingOnceAndOnlyWhatChanged) {
+    Key(Qt::Key_D);
+    Advance(1250);
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Spoken("YourHold").contains("best hold"); }, 30000));
+    const QStringList table = Reachable(&window_);
+    EXPECT_EQ(table.filter(QRegularExpression("^Card \\d: ")).size(), 5);
+    EXPECT_TRUE(table.contains("Card 1: Jack of Clubs, held") && table.contains("Card 4 is held"));
+
+    static QStringList changed;
+    changed.clear();
+    QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    platform->setActive(true);
+    const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::NameChanged) changed << event->object()->objectName();
+    });
+    Key(Qt::Key_3);
+    QAccessible::installUpdateHandler(previous);
+    platform->setActive(false);
+    EXPECT_EQ(changed, QStringList({"Label3", "YourHold"}));
+
+    Key(Qt::Key_F4);
+    const QStringList figures = Reachable(window_.findChild<QWidget*>("Statistics"));
+    for (const char* title : {"Hands played", "Credits now", "Royal Flush", "Right guesses", "Draw decisions"})
+        EXPECT_EQ(figures.filter(title).size(), 1) << title;
+}
+
+// The statistics window shows the table as it stands while it is open, and
+// the table's keys work from it.
+TEST_F(Trainer, TheStatisticsFollowTheTableAndLeaveItsKeysToIt) {
+    Key(Qt::Key_D);
+    Key(Qt::Key_F4);
+    QWidget* statistics = window_.findChild<QWidget*>("Statistics");
+    ASSERT_TRUE(statistics && QTest::qWaitForWindowActive(statistics));
+    const auto figure = [statistics](const char* title) {
+        return Reachable(statistics).filter(QRegularExpression(QStringLiteral("^%1:").arg(title))).value(0);
+    };
+    EXPECT_EQ(figure("Credits now"), "Credits now: 9");
+    Advance(1250);
+    Key(Qt::Key_1);  // keep the Jack of Diamonds alone, and draw a pair of Jacks
+    Force({37, 16, 33, 47});
+    Key(Qt::Key_D);
+    Advance(1500);
+    EXPECT_EQ(figure("Credits now"), "Credits now: 9");  // a win of 1 waits
+    Force({2, 13});
+    random_.Queue(0.995f);
+    for (const Qt::Key key : {Qt::Key_U, Qt::Key_B, Qt::Key_T}) Key(key);  // doubled once, and taken
+    Force({12, 25, 28, 44, 9});
+    Key(Qt::Key_D);
+    Advance(1250);
+    Force({3, 19, 36});
+    Key(Qt::Key_D);  // the Queens the game holds, the best hold
+    Advance(1500);
+    Key(Qt::Key_T);
+    Key(Qt::Key_F2);
+    EXPECT_GT(window_.width(), kTableClientSize.width());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return figure("Holds worth less than the best") != "Holds worth less than the best: working out\u2026"; }, 30000));
+
+    const QStringList expected = {
+        "Hands played: 2", "Credits bet: 2", "Credits taken: 3", "Return: 150.00%", "Credits now: 11",
+        "Jacks or Better: made 2 times, 100.00% of the hands drawn; perfect play makes it 21.5352% of the hands.",
+        "Right guesses: 1", "Wrong guesses: 0", "Points risked: 1", "Points brought home: 2", "Draw decisions: 2",
+        "Holds worth less than the best: 1", "Expected credits given up: 1.1427",
+        "The game's suggestions would have given up: 0.0000"};
+    const QStringList heard = Reachable(statistics);
+    for (const QString& line : expected) EXPECT_TRUE(heard.contains(line)) << line.toStdString();
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(statistics->isVisible());
+}
+
+// The credits after each hand as a line from the left of the chart to its
+// right, rising as the credits rise; and in words.
+TEST(CreditChart, DrawsEveryHandTheRightWayUp) {
+    CreditChart chart(nullptr);
+    chart.resize(400, 200);
+    chart.SetCredits({10, 9, 12});
+    EXPECT_TRUE(chart.accessibleDescription().startsWith("Over 2 hands"));
+    EXPECT_TRUE(chart.accessibleDescription().endsWith("from 10 to 12; the lowest was 9, the highest 12."));
+    const QImage image = chart.grab().toImage();
+    int first = -1, last = -1, firstY = 0, lastY = 0;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixelColor(x, y) == QColor(0x00, 0x90, 0x30)) {
+                if (first < 0) first = x, firstY = y;
+                last = x, lastY = y;
+            }
+    EXPECT_GE(last, image.width() - 14);
+    EXPECT_LT(lastY, firstY);
 }
 
 }  // namespace
