@@ -123,11 +123,12 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Window
     columns->addSpacing(24);
     columns->addLayout(madeGrid, 1);
 
+    auto* chartHeading = Heading(tr("Credits after each hand"), this);  // read before the chart
     chart_ = new CreditChart(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addSpacing(8);
-    layout->addWidget(Heading(tr("Credits after each hand"), this));
+    layout->addWidget(chartHeading);
     layout->addWidget(chart_, 1);
 }
 
