@@ -22,7 +22,9 @@ QColor InkFor(const QColor& face) {
 
 WordButton::WordButton(const QString& word, const QColor& face, QWidget* parent)
     : QAbstractButton(parent), word_(word), face_(face) {
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab reaches it, a click does not take the focus: Space and Enter go
+    // on pressing the button the game gave the focus to.
+    setFocusPolicy(Qt::TabFocus);
     setText(word);  // for accessibility and keyboard mnemonics-free lookup
 }
 
