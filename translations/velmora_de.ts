@@ -281,6 +281,12 @@ double-up. Free to play; no real money.</source>
 Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
         </message>
         <message>
+            <source>The trainer (best holds, statistics): right-click
+the table, or press the menu key.</source>
+            <translation>Berater und Statistik: Rechtsklick auf den
+Tisch, oder die Menütaste drücken.</translation>
+        </message>
+        <message>
             <source>OK</source>
             <translation>OK</translation>
         </message>

@@ -281,6 +281,12 @@ double-up. Free to play; no real money.</source>
 a mayor o menor. Gratis, sin dinero real.</translation>
         </message>
         <message>
+            <source>The trainer (best holds, statistics): right-click
+the table, or press the menu key.</source>
+            <translation>Asesor y estadísticas: clic derecho en la
+mesa, o pulse la tecla de menú.</translation>
+        </message>
+        <message>
             <source>OK</source>
             <translation>Aceptar</translation>
         </message>

@@ -281,6 +281,12 @@ double-up. Free to play; no real money.</source>
 au plus ou moins. Gratuit, sans argent réel.</translation>
         </message>
         <message>
+            <source>The trainer (best holds, statistics): right-click
+the table, or press the menu key.</source>
+            <translation>Conseiller et statistiques : clic droit sur la
+table, ou la touche Menu du clavier.</translation>
+        </message>
+        <message>
             <source>OK</source>
             <translation>OK</translation>
         </message>

@@ -64,6 +64,9 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     AddLine(this, kAboutNote, "Label5", tr("Jacks or Better video poker with a big-or-small\ndouble-up. Free to play; no real money."),
             kLightOrange, small)
         ->SetWordWrap(true);
+    AddLine(this, kAboutTrainer, "TrainerHint",
+            tr("The trainer (best holds, statistics): right-click\nthe table, or press the menu key."), kOrange, small)
+        ->SetWordWrap(true);
 
     ok_ = new WordButton(tr("OK"), ToQColor(kLightOrange), this);
     ok_->setObjectName(QStringLiteral("cmdOk"));

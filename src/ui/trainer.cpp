@@ -1,10 +1,13 @@
 #include "ui/trainer.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QGridLayout>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 
 #include "table/control_table.h"
@@ -26,7 +29,9 @@
 
 namespace velmora::ui {
 
-Trainer::Trainer(TableWindow& window) : QObject(&window), window_(window), tables_(new StrategyTables(this)) {
+Trainer::Trainer(TableWindow& window)
+    : QObject(&window), window_(window), tables_(new StrategyTables(this)), menu_(new QMenu(&window)) {
+    menu_->setObjectName(QStringLiteral("TrainerMenu"));
     panelAction_ = AddAction(tr("Best-hold advisor"), Qt::Key_F2, "AdvisorAction");
     warningAction_ = AddAction(tr("Warn before a costly draw"), Qt::Key_F3, "WarningAction");
     QAction* statistics = AddAction(tr("Session statistics\u2026"), Qt::Key_F4, "StatisticsAction");
@@ -37,7 +42,10 @@ Trainer::Trainer(TableWindow& window) : QObject(&window), window_(window), table
         if (on) tables_->Build();
     });
     connect(statistics, &QAction::triggered, this, &Trainer::ShowStatistics);
-    window_.setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The keyboard opens the menu as desktops do: the menu key, or Shift+F10.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
+        connect(new QShortcut(keys, &window_), &QShortcut::activated, this, &Trainer::ShowMenuFromKeyboard);
+    window_.installEventFilter(this);
 
     connect(&window_, &TableWindow::synced, this, &Trainer::Observe);
     connect(tables_, &StrategyTables::ready, this, &Trainer::Refresh);
@@ -50,7 +58,28 @@ QAction* Trainer::AddAction(const QString& text, int key, const char* name) {
     action->setShortcut(QKeySequence(key));
     action->setShortcutContext(Qt::WindowShortcut);
     window_.addAction(action);
+    menu_->addAction(action);
     return action;
+}
+
+// A right-click anywhere on the table, or the menu key where the window
+// system turns it into a context-menu event of its own.
+bool Trainer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &window_ || event->type() != QEvent::ContextMenu) return false;
+    const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+    if (menuEvent->reason() == QContextMenuEvent::Keyboard) ShowMenuFromKeyboard();
+    else ShowMenu(menuEvent->globalPos());
+    return true;
+}
+
+void Trainer::ShowMenu(const QPoint& at) {
+    if (!menu_->isVisible()) menu_->popup(at);
+}
+
+void Trainer::ShowMenuFromKeyboard() {
+    QWidget* focus = window_.focusWidget();
+    const QWidget* anchor = focus && focus->isVisible() ? focus : &window_;
+    ShowMenu(anchor->mapToGlobal(anchor->rect().center()));
 }
 
 void Trainer::Observe() {

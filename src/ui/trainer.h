@@ -8,6 +8,7 @@
 #include "session/session_tracker.h"
 
 class QAction;
+class QMenu;
 class QMessageBox;
 
 namespace velmora {
@@ -22,7 +23,8 @@ class StrategyTables;
 class TableWindow;
 
 // The trainer's extras on the table window, each off until the player turns
-// it on from the table's right-click menu or its key: the best-hold advisor
+// it on from the table's menu (right-click, the menu key or Shift+F10) or
+// its key: the best-hold advisor
 // panel (F2), the warning before a costly draw (F3) and the session
 // statistics (F4). It watches the game after every event and keeps the
 // session's statistics whether or not anything is on show; it never changes
@@ -37,8 +39,16 @@ public:
     // game: false holds it back (the warning then asks the player).
     bool AllowPress(const ButtonEntry& entry);
 
+protected:
+    // The table's context menu, from the mouse or the keyboard.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QAction* AddAction(const QString& text, int key, const char* name);
+    // The menu at a point of the screen, or from the keyboard at the button
+    // that has the focus.
+    void ShowMenu(const QPoint& at);
+    void ShowMenuFromKeyboard();
     void Observe();
     void Refresh();
     void SetPanelShown(bool shown);
@@ -50,6 +60,7 @@ private:
     TableWindow& window_;
     session::SessionTracker tracker_;
     StrategyTables* tables_;
+    QMenu* menu_;
     QAction* panelAction_;
     QAction* warningAction_;
     AdvisorPanel* panel_ = nullptr;

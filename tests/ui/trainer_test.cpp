@@ -6,9 +6,12 @@
 
 #include <QAccessible>
 #include <QAbstractButton>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QApplication>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -93,6 +96,28 @@ TEST_F(Trainer, ThePanelFollowsTheHoldsAndLeavesTheTableAsItWas) {
 
     Key(Qt::Key_F2);
     EXPECT_EQ(window_.size(), kTableClientSize);
+}
+
+// The menu opens from the mouse and from the keyboard, with its three items.
+TEST_F(Trainer, TheMenuKeyShiftF10AndARightClickOpenTheMenu) {
+    const std::vector<std::function<void()>> ways = {
+        [this] { Key(Qt::Key_Menu); },
+        [this] { QTest::keyClick(window_.focusWidget(), Qt::Key_F10, Qt::ShiftModifier); },
+        [this] {
+            QWidget* card = window_.findChild<QWidget*>("Label2");
+            QContextMenuEvent click(QContextMenuEvent::Mouse, {5, 5}, card->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(card, &click);
+        },
+    };
+    for (std::size_t way = 0; way < ways.size(); ++way) {
+        ways[way]();
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu) << way;
+        QStringList items;
+        for (const QAction* action : menu->actions()) items << action->objectName();
+        EXPECT_EQ(items, QStringList({"AdvisorAction", "WarningAction", "StatisticsAction"})) << way;
+        menu->close();
+    }
 }
 
 TEST_F(Trainer, TheWarningStopsACostlyDrawUntilThePlayerDrawsAnyway) {
