@@ -43,28 +43,34 @@ void DrawRightAligned(QPainter& painter, qreal end, qreal baseline, const QStrin
     painter.drawText(QPointF(end - QFontMetricsF(painter.font()).horizontalAdvance(text), baseline), text);
 }
 
-QString CostText(const session::HoldAdvice& advice, int hold) {
-    if (hold == advice.Best()) return AdvisorPanel::tr("best");
-    return AdvisorPanel::tr("\u2212%1").arg(CreditsText(advice.Cost(hold)));
+// What a screen reader says of a hold's line, a sentence of its own.
+QString Sentence(const QString& lead, const session::HoldAdvice& advice, int hold, bool best) {
+    const QString words = HoldInWords(advice.deal, hold);
+    const QString value = CreditsText(advice.Value(hold));
+    if (best) return AdvisorPanel::tr("%1: %2, worth %3 credits, the best hold.").arg(lead, words, value);
+    return AdvisorPanel::tr("%1: %2, worth %3 credits, %4 less than the best.")
+        .arg(lead, words, value, CreditsText(advice.Cost(hold)));
 }
 
 }  // namespace
 
-// One hold on one line: its cards, value and cost. What a screen reader
-// says of it is its accessible name, a sentence of its own.
+// One hold on one line: its cards, value and cost ("best" for the best
+// hold). What a screen reader says of it is its accessible name, a sentence
+// that begins with its spoken lead.
 class HoldLine : public QWidget {
 public:
     explicit HoldLine(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
-    void Show(const QString& lead, const session::HoldAdvice& advice, int hold, bool marked, const QString& spoken) {
+    void Show(const QString& lead, const QString& spokenLead, const session::HoldAdvice& advice, int hold, bool marked) {
+        const bool best = hold == advice.Best();
         lead_ = lead;
         deal_ = advice.deal;
         hold_ = hold;
         value_ = CreditsText(advice.Value(hold));
-        cost_ = CostText(advice, hold);
+        cost_ = best ? AdvisorPanel::tr("best") : AdvisorPanel::tr("\u2212%1").arg(CreditsText(advice.Cost(hold)));
         marked_ = marked;
         shown_ = true;
-        SetSpokenName(this, spoken);
+        SetSpokenName(this, Sentence(spokenLead, advice, hold, best));
         update();
     }
     void Clear() {
@@ -109,14 +115,6 @@ namespace {
 QAccessibleInterface* HoldLineInterface(const QString&, QObject* object) {
     if (auto* line = dynamic_cast<HoldLine*>(object)) return new QAccessibleWidget(line, QAccessible::StaticText);
     return nullptr;
-}
-
-QString Sentence(const QString& lead, const session::HoldAdvice& advice, int hold) {
-    const QString words = HoldInWords(advice.deal, hold);
-    const QString value = CreditsText(advice.Value(hold));
-    if (hold == advice.Best()) return AdvisorPanel::tr("%1: %2, worth %3 credits, the best hold.").arg(lead, words, value);
-    return AdvisorPanel::tr("%1: %2, worth %3 credits, %4 less than the best.")
-        .arg(lead, words, value, CreditsText(advice.Cost(hold)));
 }
 
 }  // namespace
@@ -184,11 +182,10 @@ void AdvisorPanel::ShowDrawn(const session::HoldAdvice& advice, int suggested, i
 void AdvisorPanel::ShowHolds(const session::HoldAdvice& advice, int suggested, int yours, bool drawn) {
     for (int i = 0; i < kRankedLines; ++i) {
         const int hold = advice.ranking[static_cast<std::size_t>(i)];
-        ranked_[i]->Show(tr("%1.").arg(i + 1), advice, hold, hold == yours,
-                         Sentence(tr("Hold number %1").arg(i + 1), advice, hold));
+        ranked_[i]->Show(tr("%1.").arg(i + 1), tr("Hold number %1").arg(i + 1), advice, hold, hold == yours);
     }
-    yours_->Show(QString(), advice, yours, false, Sentence(drawn ? tr("You drew with") : tr("Your hold"), advice, yours));
-    suggestion_->Show(QString(), advice, suggested, false, Sentence(tr("The game's suggestion"), advice, suggested));
+    yours_->Show(QString(), drawn ? tr("You drew with") : tr("Your hold"), advice, yours, false);
+    suggestion_->Show(QString(), tr("The game's suggestion"), advice, suggested, false);
     if (drawn != drawn_ || !holds_) {
         drawn_ = drawn;
         holds_ = true;

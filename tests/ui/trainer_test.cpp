@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAbstractButton>
+#include <QScreen>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QApplication>
@@ -19,8 +20,15 @@
 
 #include "strategy/hold_values.h"
 #include "ui/credit_chart.h"
+#include "session/hold_advice.h"
+#include "ui/advisor_panel.h"
 #include "ui/geometry.h"
+#include "ui/hold_text.h"
+#include "ui/look.h"
 #include "ui/table_window.h"
+
+// So that a failed comparison prints the texts.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
 namespace velmora::ui {
 namespace {
@@ -34,6 +42,117 @@ QStringList Reachable(QWidget* widget, QAccessibleInterface* node = nullptr) {
         names += Reachable(nullptr, node->child(i));
     }
     return names;
+}
+
+// The texts below are British English, whatever the machine's locale.
+struct BritishEnglish {
+    QLocale before;
+    BritishEnglish() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+    ~BritishEnglish() { QLocale::setDefault(before); }
+};
+
+// The advisor's signs and words for the cards a hold keeps: King of Clubs,
+// Ace of Diamonds, Queen of Hearts, Jack of Spades, Ten of Clubs.
+TEST(HoldText, SignsAndWordsKeepTheCardsInTheirSlots) {
+    const BritishEnglish english;
+    const strategy::Deal deal{13, 14, 38, 50, 10};
+    const QChar gap(0x00a0);
+    EXPECT_EQ(KeptCards(deal, 0b11111), QStringList({"K♣", "A♦", "Q♥", "J♠", "10♣"}).join(gap));
+    EXPECT_EQ(KeptCards(deal, 0b10010), QStringLiteral("A♦") + gap + QStringLiteral("10♣"));
+    EXPECT_EQ(KeptCards(deal, 0b00001), "K♣");
+    EXPECT_EQ(KeptCards(deal, 0), "no card");
+    EXPECT_EQ(HoldInWords(deal, 0), "draw five new cards");
+    EXPECT_EQ(HoldInWords(deal, 0b00001), "keep King of Clubs");
+    EXPECT_EQ(HoldInWords(deal, 0b01111), "keep King of Clubs, Ace of Diamonds, Queen of Hearts and Jack of Spades");
+    EXPECT_EQ(HoldInWords(deal, 0b11111), "keep all five cards");
+    EXPECT_EQ(std::vector<bool>({IsRedCard(13), IsRedCard(14), IsRedCard(38), IsRedCard(50)}),
+              std::vector<bool>({false, true, true, false}));
+}
+
+// How many device pixels of a line are lit in a span of columns, and where
+// the first lit one is (-1: none). The panel is black; the marked line's
+// green is darker than any letter.
+struct Ink {
+    int first = -1, count = 0;
+};
+Ink InkIn(const QImage& line, qreal from, qreal to) {
+    Ink ink;
+    for (int x = std::max(0, int(from)); x < std::min(line.width(), int(to)); ++x)
+        for (int y = 0; y < line.height(); ++y)
+            if (qGray(line.pixel(x, y)) > 0x60) {
+                if (ink.first < 0) ink.first = x;
+                ++ink.count;
+            }
+    return ink;
+}
+
+// The panel on its own, on a pair of Tens (King of Diamonds, Eight of
+// Spades, Ten of Clubs, Ten of Diamonds, Two of Diamonds): holds worth the
+// same are ranked as the best hold is chosen, the one that keeps more cards
+// first, then the lower hold number.
+TEST(AdvisorPanel, RanksTiesMarksYoursAndSaysWhatTheDrawGaveUp) {
+    const BritishEnglish english;
+    const strategy::Deal deal{26, 47, 10, 23, 15};
+    const session::HoldAdvice advice = session::Advise(deal);
+    const std::vector<int> ranked = {0b01100, 0b01101, 0b01110, 0b11100, 0b00001, 0b11001, 0b01001, 0b01111};
+    EXPECT_EQ(advice.Value(0b01101), advice.Value(0b11100));  // the ties
+    EXPECT_EQ(advice.Value(0b11001), advice.Value(0b01001));
+    AdvisorPanel panel(nullptr);
+    panel.resize(AdvisorPanel::kWidth, 335);
+    const auto line = [&panel](const QString& name) { return panel.findChild<QWidget*>(name); };
+    const auto ranks = [&](int i) { return line(QStringLiteral("RankedHold%1").arg(i + 1)); };
+    const int yours = 0b01110, suggested = 0b01100;
+    panel.ShowHolding(advice, suggested, yours);
+
+    EXPECT_EQ(ranks(0)->accessibleName(),
+              "Hold number 1: keep Ten of Clubs and Ten of Diamonds, worth 0.7996 credits, the best hold.");
+    EXPECT_EQ(line("SuggestedHold")->accessibleName(),
+              "The game's suggestion: keep Ten of Clubs and Ten of Diamonds, worth 0.7996 credits, the best hold.");
+    const QString cost = CreditsText(advice.Cost(yours));
+    EXPECT_EQ(line("YourHold")->accessibleName(),
+              QStringLiteral("Your hold: keep Eight of Spades, Ten of Clubs and Ten of Diamonds, worth 0.6623 credits, "
+                             "%1 less than the best.").arg(cost));
+    for (int i = 0; i < AdvisorPanel::kRankedLines; ++i)
+        EXPECT_TRUE(ranks(i)->accessibleName().startsWith(
+            QStringLiteral("Hold number %1: %2,").arg(i + 1).arg(HoldInWords(deal, ranked[i]))))
+            << ranks(i)->accessibleName().toStdString();
+
+    // On the screen: your hold's line is marked; the best one's cost reads
+    // "best", four letters where the others have a sign, a digit, a point
+    // and four decimals; a card drawn again is a dot.
+    const QImage shot = panel.grab().toImage();
+    const qreal advance = QFontMetricsF(FixedPitchFont(9, false)).horizontalAdvance(QLatin1Char('0'));
+    const auto lineShot = [&](QWidget* widget) { return shot.copy(widget->geometry()); };
+    for (int i = 0; i < AdvisorPanel::kRankedLines; ++i) {
+        const QImage image = lineShot(ranks(i));
+        EXPECT_EQ(image.pixelColor(7, image.height() / 2), i == 2 ? QColor(0x1E, 0x46, 0x1E) : QColor(Qt::black)) << i;
+        const qreal costEnd = 10 + 41 * advance;
+        EXPECT_EQ(InkIn(image, costEnd - 5 * advance, costEnd).first > costEnd - 4.5 * advance, i == 0) << i;
+    }
+    const QImage best = lineShot(ranks(0));
+    for (int slot = 1; slot <= 5; ++slot) {
+        const qreal cell = 10 + (3 + 4 * (slot - 1)) * advance;
+        const Ink ink = InkIn(best, cell, cell + 3.5 * advance);
+        EXPECT_EQ(ink.count > 20, strategy::Keeps(suggested, slot)) << slot << " " << ink.count;
+    }
+
+    const auto heading = [&] { return panel.grab(line("YourHold")->geometry().translated(0, -17)).toImage(); };
+    const QImage holdingHeading = heading();
+    panel.ShowDrawn(advice, suggested, 0);
+    EXPECT_NE(heading(), holdingHeading);  // "You drew with"
+    EXPECT_TRUE(line("YourHold")->accessibleName().startsWith("You drew with: draw five new cards, worth"));
+    const QString verdict = line("AdvisorMessage")->accessibleName();
+    const QStringList figures = {CreditsText(advice.Cost(0)), CreditsText(advice.Value(suggested)),
+                                 CreditsText(advice.Value(0))};
+    // The figures in their order, and the best hold's cards, in signs or words.
+    EXPECT_TRUE(verdict.startsWith("You gave up " + figures[0] + " credits") &&
+                verdict.indexOf(figures[1]) > 0 && verdict.indexOf(figures[1]) < verdict.lastIndexOf(figures[2]) &&
+                (verdict.contains("10♣") || verdict.contains("Ten of Clubs")))
+        << verdict.toStdString();
+    panel.ShowDrawn(advice, suggested, suggested);
+    EXPECT_EQ(line("AdvisorMessage")->accessibleName(), "You drew with the best hold.");
+    panel.ShowMessage(QStringLiteral("No hand"));
+    EXPECT_EQ(line("YourHold")->accessibleName() + ranks(0)->accessibleName(), "");
 }
 
 class Trainer : public ::testing::Test {
@@ -98,21 +217,55 @@ TEST_F(Trainer, ThePanelFollowsTheHoldsAndLeavesTheTableAsItWas) {
     EXPECT_EQ(window_.size(), kTableClientSize);
 }
 
+// A window that the panel would push past the screen's right edge moves
+// left, no further than the screen's left edge; the panel follows each deal.
+TEST_F(Trainer, ThePanelKeepsTheWindowOnTheScreenAndFollowsEachDeal) {
+    const QRect screen = window_.screen()->availableGeometry();
+    ASSERT_LT(screen.width(), kTableClientSize.width() + 320);  // the offscreen screen, 800 wide
+    window_.move(screen.right() - kTableClientSize.width() - 10, screen.top() + 20);
+    Key(Qt::Key_F2);
+    EXPECT_EQ(window_.frameGeometry().topLeft(), QPoint(screen.left(), screen.top() + 20));
+    const auto firstLine = [this](const strategy::Deal& deal) {
+        const int best = strategy::BestHold(strategy::HoldValues(deal, strategy::GamePays()));
+        return QStringLiteral("Hold number 1: %1,").arg(HoldInWords(deal, best));
+    };
+    for (int hand = 0; hand < 2; ++hand) {
+        if (window_.Model().Take.Visible) Key(Qt::Key_T);
+        Key(Qt::Key_D);
+        EXPECT_EQ(Spoken("AdvisorMessage"), "The cards are being dealt.");
+        Advance(1250);
+        strategy::Deal deal{};
+        for (int slot = 1; slot <= 5; ++slot) deal[slot - 1] = window_.Model().Card[slot];
+        ASSERT_TRUE(QTest::qWaitFor([&] { return Spoken("RankedHold1").startsWith(firstLine(deal)); }, 30000))
+            << hand << " " << Spoken("RankedHold1").toStdString();
+        Key(Qt::Key_D);
+        Advance(1500);
+    }
+}
+
 // The menu opens from the mouse and from the keyboard, with its three items.
 TEST_F(Trainer, TheMenuKeyShiftF10AndARightClickOpenTheMenu) {
-    const std::vector<std::function<void()>> ways = {
-        [this] { Key(Qt::Key_Menu); },
-        [this] { QTest::keyClick(window_.focusWidget(), Qt::Key_F10, Qt::ShiftModifier); },
-        [this] {
-            QWidget* card = window_.findChild<QWidget*>("Label2");
-            QContextMenuEvent click(QContextMenuEvent::Mouse, {5, 5}, card->mapToGlobal(QPoint(5, 5)));
-            QApplication::sendEvent(card, &click);
-        },
+    // Each way, and where the menu opens: at the focused button, or where the
+    // pointer is (with room for it on the screen).
+    window_.move(window_.screen()->availableGeometry().topLeft());
+    QWidget* deal = window_.focusWidget();
+    const QPoint atDeal = deal->mapToGlobal(deal->rect().center());
+    QWidget* card = window_.findChild<QWidget*>("Label2");
+    const QPoint atCard = card->mapToGlobal(QPoint(5, 5));
+    const std::vector<std::pair<std::function<void()>, QPoint>> ways = {
+        {[this] { Key(Qt::Key_Menu); }, atDeal},
+        {[deal] { QTest::keyClick(deal, Qt::Key_F10, Qt::ShiftModifier); }, atDeal},
+        {[card, atCard] {
+             QContextMenuEvent click(QContextMenuEvent::Mouse, {5, 5}, atCard);
+             QApplication::sendEvent(card, &click);
+         },
+         atCard},
     };
     for (std::size_t way = 0; way < ways.size(); ++way) {
-        ways[way]();
+        ways[way].first();
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_TRUE(menu) << way;
+        EXPECT_EQ(menu->pos(), ways[way].second) << way;
         QStringList items;
         for (const QAction* action : menu->actions()) items << action->objectName();
         EXPECT_EQ(items, QStringList({"AdvisorAction", "WarningAction", "StatisticsAction"})) << way;
