@@ -11,6 +11,7 @@
 #include "strategy/hold_values.h"
 #include "strategy/perfect_play.h"
 #include "strategy/subset_counts.h"
+#include "strategy/table_draw.h"
 
 namespace velmora::strategy {
 namespace {
@@ -69,6 +70,36 @@ void HoldValuesPerDeal(benchmark::State& state) {
     state.counters["max_us"] = micros.back();
 }
 BENCHMARK(HoldValuesPerDeal)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// TableHoldValues the same way, each deal after a previous hand of five other
+// cards, as the deal leaves them: four previous cards can be barred.
+void TableHoldValuesPerDeal(benchmark::State& state) {
+    constexpr int kDeals = 10'000;
+    WarmUp();
+    std::mt19937 random(2);
+    std::array<int, 52> pack;
+    std::iota(pack.begin(), pack.end(), 1);
+    std::vector<std::pair<Deal, PreviousCards>> deals(kDeals);
+    for (auto& [deal, previous] : deals) {
+        std::shuffle(pack.begin(), pack.end(), random);
+        std::copy_n(pack.begin(), 5, deal.begin());
+        std::copy_n(pack.begin() + 5, 5, previous.begin());
+    }
+    std::vector<double> micros(kDeals);
+    for (auto _ : state) {
+        for (int i = 0; i < kDeals; ++i) {
+            const Clock::time_point start = Clock::now();
+            benchmark::DoNotOptimize(TableHoldValues(deals[i].first, deals[i].second, GamePays()));
+            micros[i] = MicrosSince(start);
+        }
+    }
+    std::sort(micros.begin(), micros.end());
+    state.counters["min_us"] = micros.front();
+    state.counters["median_us"] = micros[kDeals / 2];
+    state.counters["p99_us"] = micros[kDeals * 99 / 100];
+    state.counters["max_us"] = micros.back();
+}
+BENCHMARK(TableHoldValuesPerDeal)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Perfect play over all 2,598,960 deals.
 void Sweep(benchmark::State& state, Pays pays) {

@@ -16,7 +16,7 @@
 //   x total pay of the final hands that hold the held cards and Q, and no
 //     other card of the deal nor other barred card.
 // The totals come from the subset tables by inclusion and exclusion over the
-// deal and the previous cards together (at most 9 cards).
+// other dealt cards and the hold's barred cards.
 
 namespace velmora::strategy {
 namespace {
@@ -120,33 +120,32 @@ double SetChance(const HoldBarred& barred, unsigned within, int drawn) {
 
 HoldValueSet TableHoldValues(const Deal& deal, const PreviousCards& previous, const Pays& pays) {
     const Cards cards = CardsOf(deal, previous);
-    const unsigned sets = 1u << cards.count;
-    // For each set of the cards, the total pay of the hands that contain it...
-    std::array<double, 1u << kMostCards> paid{};
+    // The total pay of the hands that contain a set of the cards, looked up
+    // when first needed: only sets whose previous cards are barred for some
+    // hold, so that their slots' dealt cards are in them too.
+    std::array<double, 1u << kMostCards> paid;
+    std::array<bool, 1u << kMostCards> known{};
     const SubsetCounts& table = SharedSubsetCounts();
-    for (unsigned set = 0; set < sets; ++set) {
-        const int size = std::popcount(set);
-        if (size > 5) continue;
+    auto paidContaining = [&](unsigned set) {
+        if (known[set]) return paid[set];
         std::array<int, 5> hand{};
-        for (unsigned rest = set, n = 0; rest; rest &= rest - 1) hand[n++] = cards.codes[std::countr_zero(rest)];
+        int size = 0;
+        for (unsigned rest = set; rest; rest &= rest - 1) hand[size++] = cards.codes[std::countr_zero(rest)];
         if (size == 5) {
             paid[set] = pays[ClassOf(hand)];
-            continue;
+        } else {
+            for (int& card : hand) --card;
+            const SubsetCounts::Counts& counts = table.Containing(hand.data(), size);
+            std::int64_t total = 0;
+            for (int c = 0; c < kHandClassCount; ++c) total += std::int64_t{pays.credits[c]} * counts[c];
+            paid[set] = static_cast<double>(total);
         }
-        for (int& card : hand) --card;
-        const SubsetCounts::Counts& counts = table.Containing(hand.data(), size);
-        std::int64_t total = 0;
-        for (int c = 0; c < kHandClassCount; ++c) total += std::int64_t{pays.credits[c]} * counts[c];
-        paid[set] = static_cast<double>(total);
-    }
-    // ...then of the hands whose cards among them are exactly that set.
-    for (unsigned bit = 1; bit < sets; bit <<= 1)
-        for (unsigned set = 0; set < sets; ++set)
-            if (!(set & bit)) paid[set] -= paid[set | bit];
+        known[set] = true;
+        return paid[set];
+    };
 
     unsigned dealt = 0;
     for (const unsigned bit : cards.dealtBit) dealt |= bit;
-    const unsigned others = (sets - 1) & ~dealt;
     HoldValueSet values{};
     for (int hold = 0; hold < kHoldCount; ++hold) {
         unsigned held = 0;
@@ -154,15 +153,20 @@ HoldValueSet TableHoldValues(const Deal& deal, const PreviousCards& previous, co
             if (Keeps(hold, slot + 1)) held |= cards.dealtBit[slot];
         const int drawn = 5 - std::popcount(unsigned(hold));
         const HoldBarred barred = BarredOf(cards, hold);
-        const unsigned free = others & ~barred.bits;  // previous cards this hold may draw anywhere
         double value = 0;
         for (unsigned within = barred.bits;; within = (within - 1) & barred.bits) {
+            const int room = drawn - std::popcount(within);  // new cards besides the barred ones
+            const double chance = room < 0 ? 0 : SetChance(barred, within, drawn);
+            // The hands with the held cards and `within`, and none of the
+            // other dealt or barred cards, by inclusion and exclusion.
+            const unsigned avoided = (dealt & ~held) | (barred.bits & ~within);
             double total = 0;
-            for (unsigned also = free;; also = (also - 1) & free) {
-                total += paid[held | within | also];
+            for (unsigned also = avoided; chance > 0; also = (also - 1) & avoided) {
+                const int more = std::popcount(also);
+                if (more <= room) total += (more % 2 ? -1 : 1) * paidContaining(held | within | also);
                 if (also == 0) break;
             }
-            if (total != 0) value += SetChance(barred, within, drawn) * total;
+            value += chance * total;
             if (within == 0) break;
         }
         values[hold] = value;
