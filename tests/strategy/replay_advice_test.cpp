@@ -7,6 +7,7 @@
 
 #include "every_draw.h"
 #include "replay_driver.h"
+#include "strategy/table_draw.h"
 
 namespace velmora::strategy {
 namespace {
@@ -26,11 +27,18 @@ void ExpectAdviceAsDealtOut(const Deal& deal) {
     std::ostringstream script, out, err;
     script << "random";
     for (const int code : deal) script << ' ' << (code - 0.5) / 52;
-    script << "\nclick Deal1\nadvance 1250\nadvice\n";
+    script << "\nclick Deal1\nadvance 1250\nadvice\nadvice deck\n";
     std::istringstream in(script.str());
     ASSERT_EQ(replay::RunScript(in, out, err), 0) << err.str();
-    const std::string json = out.str();
+    // The first hand: nothing before it, so the table's draw is the deck's.
+    const std::string table = out.str().substr(0, out.str().find('\n'));
+    const std::string json = out.str().substr(table.size() + 1, out.str().size() - table.size() - 2);
     EXPECT_EQ(Numbers(json, "cards"), std::vector<double>(deal.begin(), deal.end()));
+    EXPECT_EQ(Numbers(table, "cards"), Numbers(json, "cards"));
+    EXPECT_NE(json.find("],\"draw\":\"deck\",\"ev\":["), std::string::npos) << json;
+    EXPECT_NE(table.find("],\"draw\":\"table\",\"ev\":["), std::string::npos) << table;
+    for (int hold = 0; hold < 32; ++hold) EXPECT_NEAR(Numbers(table, "ev")[hold], Numbers(json, "ev")[hold], 1e-12);
+    EXPECT_EQ(table.substr(table.find("\"best\"")), json.substr(json.find("\"best\"")));
 
     const std::vector<double> ev = Numbers(json, "ev");
     ASSERT_EQ(ev.size(), 32u);
@@ -51,13 +59,42 @@ void ExpectAdviceAsDealtOut(const Deal& deal) {
     EXPECT_NE(json.find("\"best\":" + std::to_string(best) + "}"), std::string::npos) << json;
 }
 
-TEST(ReplayAdvice, AsEveryDrawDealtOutAndRefusedWithoutCards) {
+TEST(ReplayAdvice, AsEveryDrawDealtOutAndRefusedWithoutCardsOrWithOtherWords) {
     std::mt19937 random(7);
     ExpectAdviceAsDealtOut(testing::RandomDeal(random));
-    std::istringstream in("advice\n");
+    for (const char* script : {"advice\n", "random .1 .2 .3 .4 .5\nclick Deal1\nadvance 1250\nadvice table\n",
+                               "random .1 .2 .3 .4 .5\nclick Deal1\nadvance 1250\nadvice deck deck\n"}) {
+        std::istringstream in(script);
+        std::ostringstream out, err;
+        EXPECT_EQ(replay::RunScript(in, out, err), 2) << script;
+        EXPECT_EQ(out.str(), "");
+    }
+}
+
+// The second hand: the old cards are the first hand's, and `advice` values
+// the holds under the table's draw from them while `advice deck` does not.
+TEST(ReplayAdvice, SecondHandReadsTheOldCards) {
+    std::istringstream in("random .1 .2 .3 .4 .5\nclick Deal1\nadvance 1250\nclick Deal2\nadvance 1500\n"
+                          "click Take\nclick Deal1\nadvance 1250\nstate\nadvice\nadvice deck\n");
     std::ostringstream out, err;
-    EXPECT_EQ(replay::RunScript(in, out, err), 2);
-    EXPECT_EQ(out.str(), "");
+    ASSERT_EQ(replay::RunScript(in, out, err), 0) << err.str();
+    std::istringstream lines(out.str());
+    std::string state, table, deck;
+    std::getline(lines, state), std::getline(lines, table), std::getline(lines, deck);
+    Deal cards;
+    PreviousCards old;
+    const std::vector<double> cardValues = Numbers(state, "Card"), oldValues = Numbers(state, "OldCard");
+    ASSERT_EQ(cardValues.size(), 5u);
+    ASSERT_EQ(oldValues.size(), 5u);
+    std::copy(cardValues.begin(), cardValues.end(), cards.begin());
+    std::copy(oldValues.begin(), oldValues.end(), old.begin());
+    const HoldValueSet expected[] = {TableHoldValues(cards, old, GamePays()), HoldValues(cards, GamePays())};
+    EXPECT_NE(expected[0], expected[1]);
+    for (int hold = 0; hold < 32; ++hold) {
+        EXPECT_NEAR(Numbers(table, "ev")[hold], expected[0][hold], 1e-9);
+        EXPECT_NEAR(Numbers(deck, "ev")[hold], expected[1][hold], 1e-9);
+    }
+    EXPECT_NE(table.find("\"best\":" + std::to_string(BestHold(expected[0])) + "}"), std::string::npos) << table;
 }
 
 TEST(StrategySweep, ReplayAdviceOnAHundredDealsAsEveryDrawDealtOut) {

@@ -5,11 +5,12 @@
 #include "replay_driver.h"
 #include "strategy/hold_values.h"
 #include "strategy/pays.h"
+#include "strategy/table_draw.h"
 #include "table/card_code.h"
 
 namespace velmora::replay {
 
-std::optional<std::string> AdviceJson(const Poker& form) {
+std::optional<std::string> AdviceJson(const Poker& form, AdviceDraw draw) {
     strategy::Deal deal{};
     std::set<int> codes;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
@@ -19,10 +20,14 @@ std::optional<std::string> AdviceJson(const Poker& form) {
     }
     if (codes.size() != kSlotCount) return std::nullopt;
 
-    const strategy::HoldValueSet values = strategy::HoldValues(deal, strategy::GamePays());
+    strategy::PreviousCards previous{};
+    for (int slot = 1; slot <= kSlotCount; ++slot) previous[static_cast<std::size_t>(slot - 1)] = form.OldCard[slot];
+    const bool deck = draw == AdviceDraw::Deck;
+    const strategy::HoldValueSet values = deck ? strategy::HoldValues(deal, strategy::GamePays())
+                                               : strategy::TableHoldValues(deal, previous, strategy::GamePays());
     std::string json = "{\"cards\":[";
     for (int slot = 1; slot <= kSlotCount; ++slot) json += (slot > 1 ? "," : "") + std::to_string(form.Card[slot]);
-    json += "],\"ev\":[";
+    json += std::string("],\"draw\":\"") + (deck ? "deck" : "table") + "\",\"ev\":[";
     for (int hold = 0; hold < strategy::kHoldCount; ++hold) {
         // The shortest decimal that reads back as the same double: every
         // digit the value has, and "0" for nothing.

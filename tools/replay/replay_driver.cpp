@@ -197,9 +197,11 @@ public:
             ExpectArguments(words, 0);
             out << StateJson(form_, random_.Rolls()) << '\n';
         } else if (command == "advice") {
-            ExpectArguments(words, 0);
+            if (words.size() > 2) throw BadInput{"too many arguments to 'advice'"};
+            if (words.size() == 2 && words[1] != "deck")
+                throw BadInput{"'advice' takes nothing or 'deck', not " + Quoted(words[1])};
             if (!FaceUp(form_)) throw BadInput{"'advice' needs the five cards face up"};
-            const auto advice = AdviceJson(form_);
+            const auto advice = AdviceJson(form_, words.size() == 2 ? AdviceDraw::Deck : AdviceDraw::Table);
             if (!advice) throw BadInput{"'advice' needs five different cards on the table"};
             out << *advice << '\n';
         } else {

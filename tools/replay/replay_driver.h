@@ -26,10 +26,15 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err);
 // byte-order mark written as escapes (\x1b, \ufeff).
 std::string Quoted(std::string_view word);
 
+// How `advice` values a hold: under the table's own draw, which reads the
+// old-card variables too, or as if from a shuffled deck (`advice deck`).
+enum class AdviceDraw { Table, Deck };
+
 // The best-hold advice for the five cards on the table as one line of JSON:
-// the cards, the expected pay of each of the 32 holds and the best hold. None
-// unless the five card variables hold five different card codes.
-std::optional<std::string> AdviceJson(const Poker& form);
+// the cards, how the draw was valued, the expected pay of each of the 32
+// holds and the best hold. None unless the five card variables hold five
+// different card codes.
+std::optional<std::string> AdviceJson(const Poker& form, AdviceDraw draw = AdviceDraw::Table);
 
 // The table's state as one line of JSON, with `rolls` random values taken.
 std::string StateJson(const Poker& form, long long rolls);
