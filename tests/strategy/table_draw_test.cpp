@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -80,7 +81,9 @@ TEST(TableDraw, FourToARoyalAfterItsTen) {
     const Deal deal{Spade(kAce), Spade(kKing), Spade(kQueen), Spade(kJack), Heart(2)};
     const PreviousCards old{Spade(kTen), 20, 30, 40, 50};
     const int four = 0b01111;
-    EXPECT_EQ(TableFinalOdds(deal, old, four)[Index(HandClass::RoyalFlush)], 0.0);
+    const PerClass<double> odds = TableFinalOdds(deal, old, four);
+    EXPECT_EQ(odds[Index(HandClass::RoyalFlush)], 0.0);
+    EXPECT_NEAR(std::accumulate(odds.begin(), odds.end(), 0.0), 1.0, 1e-12);
     EXPECT_GT(HoldValues(deal, GamePays())[four] - TableHoldValues(deal, old, GamePays())[four], 5.0);
     const std::vector<BarredCard> barred = BarredCards(deal, old, four);
     ASSERT_EQ(barred.size(), 4u);  // each previous card of slots 1 to 4 is kept out of slot 5
