@@ -62,8 +62,7 @@ void ExpectAdviceAsDealtOut(const Deal& deal) {
 TEST(ReplayAdvice, AsEveryDrawDealtOutAndRefusedWithoutCardsOrWithOtherWords) {
     std::mt19937 random(7);
     ExpectAdviceAsDealtOut(testing::RandomDeal(random));
-    for (const char* script : {"advice\n", "random .1 .2 .3 .4 .5\nclick Deal1\nadvance 1250\nadvice table\n",
-                               "random .1 .2 .3 .4 .5\nclick Deal1\nadvance 1250\nadvice deck deck\n"}) {
+    for (const char* script : {"advice\n", "random .1 .2 .3 .4 .5\nclick Deal1\nadvance 1250\nadvice deck x\n"}) {
         std::istringstream in(script);
         std::ostringstream out, err;
         EXPECT_EQ(replay::RunScript(in, out, err), 2) << script;
@@ -81,14 +80,12 @@ TEST(ReplayAdvice, SecondHandReadsTheOldCards) {
     std::istringstream lines(out.str());
     std::string state, table, deck;
     std::getline(lines, state), std::getline(lines, table), std::getline(lines, deck);
-    Deal cards;
-    PreviousCards old;
-    const std::vector<double> cardValues = Numbers(state, "Card"), oldValues = Numbers(state, "OldCard");
-    ASSERT_EQ(cardValues.size(), 5u);
-    ASSERT_EQ(oldValues.size(), 5u);
-    std::copy(cardValues.begin(), cardValues.end(), cards.begin());
-    std::copy(oldValues.begin(), oldValues.end(), old.begin());
-    const HoldValueSet expected[] = {TableHoldValues(cards, old, GamePays()), HoldValues(cards, GamePays())};
+    const std::vector<double> card = Numbers(state, "Card"), old = Numbers(state, "OldCard");
+    ASSERT_EQ(card.size() + old.size(), 10u);
+    const Deal cards{int(card[0]), int(card[1]), int(card[2]), int(card[3]), int(card[4])};
+    const HoldValueSet expected[] = {
+        TableHoldValues(cards, {int(old[0]), int(old[1]), int(old[2]), int(old[3]), int(old[4])}, GamePays()),
+        HoldValues(cards, GamePays())};
     EXPECT_NE(expected[0], expected[1]);
     for (int hold = 0; hold < 32; ++hold) {
         EXPECT_NEAR(Numbers(table, "ev")[hold], expected[0][hold], 1e-9);
