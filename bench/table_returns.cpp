@@ -4,10 +4,12 @@
 // clock-seeded one; the draw still rolls until a card its exclusion set
 // allows comes up, as at the table.
 //
-//   table_returns [hands per player, default 10000000] [seed] [players, e.g. "abc"]
+//   table_returns [hands per player, default 10000000] [seed] [players, e.g. "abc"] [check]
 //   a: keeps the game's suggestion (the HOLD markers the deal leaves)
 //   b: keeps the best hold valued as from a shuffled deck
 //   c: keeps the best hold valued under the table's own draw
+// "check" also averages the exact table value of each hold kept, which the
+// return should match within its interval.
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -69,12 +71,15 @@ int ChosenHold(const Poker& form, char player) {
     }
 }
 
-// Plays one hand and returns what it paid back for its one credit.
-double PlayHand(Poker& form, char player) {
+// Plays one hand and returns what it paid back for its one credit. With
+// `expected`, adds the exact value of the hold kept under the table's draw.
+double PlayHand(Poker& form, char player, double* expected) {
     const double before = ReadCredits(form.Score.Caption);
     form.Click(EntryOf(&Poker::Deal1));
     form.AdvanceTo(form.Timers.Now() + 1250);  // five cards, 250 ms apart
     const int hold = ChosenHold(form, player);
+    if (expected)
+        *expected += strategy::TableHoldValues(session::DealOf(form), PreviousOf(form), strategy::GamePays())[hold];
     for (int slot = 1; slot <= 5; ++slot)
         if (form.Hold[slot].Visible != strategy::Keeps(hold, slot)) form.ClickLabel(slot);
     if (session::HoldOf(form) != hold) std::abort();
@@ -84,13 +89,13 @@ double PlayHand(Poker& form, char player) {
     return ReadCredits(form.Score.Caption) - before + 1;
 }
 
-void Measure(char player, long long hands, std::uint64_t seed) {
+void Measure(char player, long long hands, std::uint64_t seed, bool check) {
     FastRandom random(seed);
     Poker form(random);
     const auto start = std::chrono::steady_clock::now();
-    double sum = 0, squares = 0;
+    double sum = 0, squares = 0, expected = 0;
     for (long long n = 0; n < hands; ++n) {
-        const double paid = PlayHand(form, player);
+        const double paid = PlayHand(form, player, check ? &expected : nullptr);
         sum += paid;
         squares += paid * paid;
     }
@@ -99,6 +104,7 @@ void Measure(char player, long long hands, std::uint64_t seed) {
     const double spread = std::sqrt((squares / double(hands) - mean * mean) / double(hands - 1));
     std::printf("%c: %lld hands, return %.3f%% +- %.3f%% (95%%), %.0f s\n", player, hands, 100 * mean,
                 100 * 1.96 * spread, seconds);
+    if (check) std::printf("   the kept holds' exact values at the table average %.3f%%\n", 100 * expected / double(hands));
     std::fflush(stdout);
 }
 
@@ -113,7 +119,7 @@ int main(int argc, char** argv) {
     velmora::strategy::WarmUp();
     for (const char player : players) {
         if (player < 'a' || player > 'c') return 2;
-        velmora::Measure(player, hands, seed);
+        velmora::Measure(player, hands, seed, argc > 4 && std::string(argv[4]) == "check");
     }
     return 0;
 }
