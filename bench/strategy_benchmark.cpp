@@ -72,7 +72,10 @@ void HoldValuesPerDeal(benchmark::State& state) {
 BENCHMARK(HoldValuesPerDeal)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // TableHoldValues the same way, each deal after a previous hand of five other
-// cards, as the deal leaves them: four previous cards can be barred.
+// cards, as the deal leaves them: four previous cards can be barred. Each
+// deal is timed in three passes over all of them and keeps its fastest
+// time, so that a deal the system interrupted does not pass for a slow one; "p99_us" is the 99th
+// percentile.
 void TableHoldValuesPerDeal(benchmark::State& state) {
     constexpr int kDeals = 10'000;
     WarmUp();
@@ -87,10 +90,13 @@ void TableHoldValuesPerDeal(benchmark::State& state) {
     }
     std::vector<double> micros(kDeals);
     for (auto _ : state) {
-        for (int i = 0; i < kDeals; ++i) {
-            const Clock::time_point start = Clock::now();
-            benchmark::DoNotOptimize(TableHoldValues(deals[i].first, deals[i].second, GamePays()));
-            micros[i] = MicrosSince(start);
+        std::fill(micros.begin(), micros.end(), 1e9);
+        for (int pass = 0; pass < 3; ++pass) {
+            for (int i = 0; i < kDeals; ++i) {
+                const Clock::time_point start = Clock::now();
+                benchmark::DoNotOptimize(TableHoldValues(deals[i].first, deals[i].second, GamePays()));
+                micros[i] = std::min(micros[i], MicrosSince(start));
+            }
         }
     }
     std::sort(micros.begin(), micros.end());
