@@ -29,7 +29,7 @@ constexpr int kMostCards = 9;
 struct Cards {
     std::array<int, kMostCards> codes{};
     int count = 0;
-    std::array<unsigned, 5> dealtBit{};    // by slot
+    std::array<unsigned, 5> dealtBit{};     // by slot
     std::array<unsigned, 5> previousBit{};  // by slot; 0 when it keeps nothing out
 };
 
