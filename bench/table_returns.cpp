@@ -72,14 +72,14 @@ int ChosenHold(const Poker& form, char player) {
 }
 
 // Plays one hand and returns what it paid back for its one credit. With
-// `expected`, adds the exact value of the hold kept under the table's draw.
+// `expected`, sets it to the exact value of the hold kept under the table's draw.
 double PlayHand(Poker& form, char player, double* expected) {
     const double before = ReadCredits(form.Score.Caption);
     form.Click(EntryOf(&Poker::Deal1));
     form.AdvanceTo(form.Timers.Now() + 1250);  // five cards, 250 ms apart
     const int hold = ChosenHold(form, player);
     if (expected)
-        *expected += strategy::TableHoldValues(session::DealOf(form), PreviousOf(form), strategy::GamePays())[hold];
+        *expected = strategy::TableHoldValues(session::DealOf(form), PreviousOf(form), strategy::GamePays())[hold];
     for (int slot = 1; slot <= 5; ++slot)
         if (form.Hold[slot].Visible != strategy::Keeps(hold, slot)) form.ClickLabel(slot);
     if (session::HoldOf(form) != hold) std::abort();
@@ -93,18 +93,27 @@ void Measure(char player, long long hands, std::uint64_t seed, bool check) {
     FastRandom random(seed);
     Poker form(random);
     const auto start = std::chrono::steady_clock::now();
-    double sum = 0, squares = 0, expected = 0;
+    double sum = 0, squares = 0, expectedSum = 0, expectedSquares = 0;
     for (long long n = 0; n < hands; ++n) {
+        double expected = 0;
         const double paid = PlayHand(form, player, check ? &expected : nullptr);
+        expectedSum += expected;
+        expectedSquares += expected * expected;
         sum += paid;
         squares += paid * paid;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    auto spreadOf = [hands](double total, double totalSquares) {
+        const double mean = total / double(hands);
+        return std::sqrt((totalSquares / double(hands) - mean * mean) / double(hands - 1));
+    };
     const double mean = sum / double(hands);
-    const double spread = std::sqrt((squares / double(hands) - mean * mean) / double(hands - 1));
+    const double spread = spreadOf(sum, squares);
     std::printf("%c: %lld hands, return %.3f%% +- %.3f%% (95%%), %.0f s\n", player, hands, 100 * mean,
                 100 * 1.96 * spread, seconds);
-    if (check) std::printf("   the kept holds' exact values at the table average %.3f%%\n", 100 * expected / double(hands));
+    if (check)
+        std::printf("   the kept holds' exact values at the table average %.3f%% +- %.3f%%\n",
+                    100 * expectedSum / double(hands), 100 * 1.96 * spreadOf(expectedSum, expectedSquares));
     std::fflush(stdout);
 }
 
