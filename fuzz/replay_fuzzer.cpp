@@ -135,9 +135,7 @@ private:
 const std::vector<std::string> kStateKeys = {
     "time",  "rolls",   "about", "pointer", "focus", "Score",     "Panel",      "buttons",    "Hold",
     "Picture", "paytable", "Timer", "Card",  "OldCard", "WinAmount", "DoubleStep", "DoubleRoll", "HandPay"};
-// The advice names its draw; a driver built before there was a choice of draw does not.
 const std::vector<std::string> kAdviceKeys = {"cards", "draw", "ev", "best"};
-const std::vector<std::string> kTableOnlyAdviceKeys = {"cards", "ev", "best"};
 
 // The advice weighs every hold of the cards over all the draws: a tenth of
 // a second or so in this build. A script of hundreds of them is only slow.
@@ -166,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (std::string line; std::getline(lines, line);) {
         JsonLine json(line);
         Require(json.ReadObject());
-        Require(json.Keys() == kStateKeys || json.Keys() == kAdviceKeys || json.Keys() == kTableOnlyAdviceKeys);
+        Require(json.Keys() == kStateKeys || json.Keys() == kAdviceKeys);
         if (json.Keys() == kStateKeys) {
             const long long time = json.Integer("time");
             Require(time >= 0 && time <= velmora::Scheduler::kEndOfTime);
