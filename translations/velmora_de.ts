@@ -39,6 +39,34 @@
             <source>keep %1</source>
             <translation>%1 halten</translation>
         </message>
+        <message>
+            <source>slot %1</source>
+            <translation>auf Platz %1</translation>
+        </message>
+        <message>
+            <source>slots %1 to %2</source>
+            <translation>auf die Plätze %1 bis %2</translation>
+        </message>
+        <message>
+            <source>slots %1</source>
+            <translation>auf die Plätze %1</translation>
+        </message>
+        <message>
+            <source>the %1 of the last hand cannot come back into %2</source>
+            <translation>%1 aus der letzten Hand kann nicht wieder %2 kommen</translation>
+        </message>
+        <message>
+            <source>so keeping %1 cannot make a %2</source>
+            <translation>also ist mit %1 hier kein „%2“ möglich</translation>
+        </message>
+        <message>
+            <source>so keeping %1 is worth %2 here, not %3</source>
+            <translation>also ist %1 zu halten hier %2 wert, nicht %3</translation>
+        </message>
+        <message>
+            <source>%1, %2.</source>
+            <translation>%1, %2.</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -487,8 +515,8 @@ Tisch, oder die Menütaste drücken.</translation>
             <translation>Perfektes Spiel</translation>
         </message>
         <message>
-            <source>Perfect play keeps the best hold every time; in the long run it brings back %1 of the credits bet.</source>
-            <translation>Perfektes Spiel hält immer die beste Wahl; auf Dauer bringt es %1 der gesetzten Credits zurück.</translation>
+            <source>Perfect play keeps the best hold every time. At this table, whose draw keeps some cards of the last hand out, it brings back %1 (± %2) of the credits bet, measured over %3 hands; from a shuffled deck, exactly %4.</source>
+            <translation>Perfektes Spiel hält immer die beste Wahl. An diesem Tisch, dessen Ziehung einige Karten der letzten Hand ausschließt, bringt es %1 (± %2) der gesetzten Credits zurück, gemessen über %3 Hände; mit einem gemischten Stapel genau %4.</translation>
         </message>
         <message>
             <source>Credits after each hand</source>

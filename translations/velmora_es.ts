@@ -39,6 +39,34 @@
             <source>keep %1</source>
             <translation>retener %1</translation>
         </message>
+        <message>
+            <source>slot %1</source>
+            <translation>a la posición %1</translation>
+        </message>
+        <message>
+            <source>slots %1 to %2</source>
+            <translation>a las posiciones %1 a %2</translation>
+        </message>
+        <message>
+            <source>slots %1</source>
+            <translation>a las posiciones %1</translation>
+        </message>
+        <message>
+            <source>the %1 of the last hand cannot come back into %2</source>
+            <translation>%1 de la mano anterior no puede volver %2</translation>
+        </message>
+        <message>
+            <source>so keeping %1 cannot make a %2</source>
+            <translation>así que quedarse con %1 no puede dar %2</translation>
+        </message>
+        <message>
+            <source>so keeping %1 is worth %2 here, not %3</source>
+            <translation>así que quedarse con %1 vale aquí %2, no %3</translation>
+        </message>
+        <message>
+            <source>%1, %2.</source>
+            <translation>%1, %2.</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -487,8 +515,8 @@ mesa, o pulse la tecla de menú.</translation>
             <translation>Juego perfecto</translation>
         </message>
         <message>
-            <source>Perfect play keeps the best hold every time; in the long run it brings back %1 of the credits bet.</source>
-            <translation>El juego perfecto retiene siempre la mejor opción; a la larga devuelve el %1 de los créditos apostados.</translation>
+            <source>Perfect play keeps the best hold every time. At this table, whose draw keeps some cards of the last hand out, it brings back %1 (± %2) of the credits bet, measured over %3 hands; from a shuffled deck, exactly %4.</source>
+            <translation>El juego perfecto retiene siempre la mejor opción. En esta mesa, cuyo robo excluye algunas cartas de la mano anterior, devuelve el %1 (± %2) de los créditos apostados, medido en %3 manos; con una baraja mezclada, exactamente el %4.</translation>
         </message>
         <message>
             <source>Credits after each hand</source>

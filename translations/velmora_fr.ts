@@ -39,6 +39,34 @@
             <source>keep %1</source>
             <translation>garder %1</translation>
         </message>
+        <message>
+            <source>slot %1</source>
+            <translation>en place %1</translation>
+        </message>
+        <message>
+            <source>slots %1 to %2</source>
+            <translation>en places %1 à %2</translation>
+        </message>
+        <message>
+            <source>slots %1</source>
+            <translation>en places %1</translation>
+        </message>
+        <message>
+            <source>the %1 of the last hand cannot come back into %2</source>
+            <translation>%1 de la main précédente ne peut pas revenir %2</translation>
+        </message>
+        <message>
+            <source>so keeping %1 cannot make a %2</source>
+            <translation>donc garder %1 ne peut pas donner de %2</translation>
+        </message>
+        <message>
+            <source>so keeping %1 is worth %2 here, not %3</source>
+            <translation>donc garder %1 vaut ici %2, et non %3</translation>
+        </message>
+        <message>
+            <source>%1, %2.</source>
+            <translation>%1, %2.</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -487,8 +515,8 @@ table, ou la touche Menu du clavier.</translation>
             <translation>Jeu parfait</translation>
         </message>
         <message>
-            <source>Perfect play keeps the best hold every time; in the long run it brings back %1 of the credits bet.</source>
-            <translation>Le jeu parfait garde toujours le meilleur choix ; à la longue, il rapporte %1 des crédits misés.</translation>
+            <source>Perfect play keeps the best hold every time. At this table, whose draw keeps some cards of the last hand out, it brings back %1 (± %2) of the credits bet, measured over %3 hands; from a shuffled deck, exactly %4.</source>
+            <translation>Le jeu parfait garde toujours le meilleur choix. À cette table, dont le tirage écarte certaines cartes de la main précédente, il rapporte %1 (± %2) des crédits misés, mesuré sur %3 mains ; avec un paquet mélangé, exactement %4.</translation>
         </message>
         <message>
             <source>Credits after each hand</source>

@@ -9,10 +9,12 @@
 
 namespace velmora::session {
 
-HoldAdvice Advise(const strategy::Deal& deal) {
+HoldAdvice Advise(const strategy::Deal& deal, const strategy::PreviousCards& previous) {
     HoldAdvice advice;
     advice.deal = deal;
-    advice.values = strategy::HoldValues(deal, strategy::GamePays());
+    advice.previous = previous;
+    advice.values = strategy::TableHoldValues(deal, previous, strategy::GamePays());
+    advice.deckValues = strategy::HoldValues(deal, strategy::GamePays());
     // Values are compared on a grid of 1e-9, so that two holds worth the
     // same, up to rounding, are ordered by their cards.
     std::array<long long, strategy::kHoldCount> grid{};
@@ -28,6 +30,36 @@ HoldAdvice Advise(const strategy::Deal& deal) {
     const auto best = std::find(advice.ranking.begin(), advice.ranking.end(), strategy::BestHold(advice.values));
     std::rotate(advice.ranking.begin(), best, best + 1);
     return advice;
+}
+
+std::optional<TableDrawNote> NoteOnTableDraw(const HoldAdvice& advice, int listed) {
+    const auto change = [&advice](int hold) {
+        return std::abs(advice.values[static_cast<std::size_t>(hold)] - advice.deckValues[static_cast<std::size_t>(hold)]);
+    };
+    int hold = strategy::BestHold(advice.deckValues);
+    if (advice.Value(hold) >= advice.Value(advice.Best()) - kSameValue) {
+        // The same best hold either way: the listed hold the draw changes most, if enough.
+        hold = *std::max_element(advice.ranking.begin(), advice.ranking.begin() + listed,
+                                 [&change](int a, int b) { return change(a) < change(b); });
+        if (change(hold) <= kNoteworthy) return std::nullopt;
+    }
+    TableDrawNote note{hold, strategy::BarredCards(advice.deal, advice.previous, hold), std::nullopt};
+    // Name the barred cards the hold would have drawn to, where there are
+    // such: keeping out a card that helps nothing only narrows the draw.
+    std::vector<strategy::BarredCard> helpful;
+    for (const strategy::BarredCard& barred : note.barred) {
+        strategy::PreviousCards alone{};
+        alone[static_cast<std::size_t>(barred.heldSlot - 1)] = barred.card;
+        const auto values = strategy::TableHoldValues(advice.deal, alone, strategy::GamePays());
+        if (values[static_cast<std::size_t>(hold)] < advice.deckValues[static_cast<std::size_t>(hold)] - kSameValue)
+            helpful.push_back(barred);
+    }
+    if (!helpful.empty()) note.barred = helpful;
+    const auto atTable = strategy::TableFinalOdds(advice.deal, advice.previous, hold);
+    const auto fromDeck = strategy::FinalHandCounts(advice.deal, hold);
+    for (int c = strategy::kHandClassCount - 1; c > 0 && !note.lost; --c)
+        if (fromDeck[c] > 0 && atTable[c] < kSameValue) note.lost = static_cast<strategy::HandClass>(c);
+    return note;
 }
 
 }  // namespace velmora::session

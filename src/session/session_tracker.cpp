@@ -32,7 +32,7 @@ void SessionTracker::Enter(HandPhase phase, const Poker& game, double credits) {
     }
     if (phase_ == HandPhase::Holding && hand_) {
         hand_->held = held_;
-        decisions_.push_back({hand_->deal, hand_->suggested, held_, std::nullopt});
+        decisions_.push_back({hand_->deal, hand_->previous, hand_->suggested, held_, std::nullopt});
     }
     // A hand that pays nothing goes back to Deal with no line lit.
     if (phase_ == HandPhase::Drawing) ++stats_.made[strategy::Index(MadeClass(game))];
@@ -44,7 +44,7 @@ void SessionTracker::Enter(HandPhase phase, const Poker& game, double credits) {
             hand_.reset();
             break;
         case HandPhase::Holding:
-            hand_ = Hand{DealOf(game), SuggestedHold(game), std::nullopt};
+            hand_ = Hand{DealOf(game), PreviousOf(game), SuggestedHold(game), std::nullopt};
             break;
         case HandPhase::DoublingUp:
             if (phase_ == HandPhase::Offered) {
@@ -66,7 +66,7 @@ void SessionTracker::Enter(HandPhase phase, const Poker& game, double credits) {
 void SessionTracker::Assess() {
     for (; assessed_ < decisions_.size(); ++assessed_) {
         DrawDecision& decision = decisions_[assessed_];
-        const HoldAdvice advice = Advise(decision.deal);
+        const HoldAdvice advice = Advise(decision.deal, decision.previous);
         decision.assessment = DrawDecision::Assessment{advice.Cost(decision.held), advice.Cost(decision.suggested)};
     }
 }

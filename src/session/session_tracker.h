@@ -15,6 +15,7 @@ namespace velmora::session {
 // the best hold.
 struct DrawDecision {
     strategy::Deal deal{};
+    strategy::PreviousCards previous{};
     int suggested = 0;
     int held = 0;
     struct Assessment {
@@ -63,9 +64,10 @@ public:
     double Credits() const { return credits_; }
     const std::vector<DrawDecision>& Decisions() const { return decisions_; }
     // The hand on the table from its deal on, until the next deal begins:
-    // its deal and suggestion once the cards are up; `held` once drawn.
+    // its deal, the cards before it and its suggestion once the cards are up; `held` once drawn.
     struct Hand {
         strategy::Deal deal{};
+        strategy::PreviousCards previous{};
         int suggested = 0;
         std::optional<int> held;
     };

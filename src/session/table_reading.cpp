@@ -17,6 +17,12 @@ strategy::Deal DealOf(const Poker& game) {
     return deal;
 }
 
+strategy::PreviousCards PreviousOf(const Poker& game) {
+    strategy::PreviousCards previous{};
+    for (int slot = 1; slot <= kSlotCount; ++slot) previous[static_cast<std::size_t>(slot - 1)] = game.OldCard[slot];
+    return previous;
+}
+
 int HoldOf(const Poker& game) {
     int hold = 0;
     for (int slot = 1; slot <= kSlotCount; ++slot)

@@ -2,6 +2,7 @@
 
 #include "strategy/hand_class.h"
 #include "strategy/hold_values.h"
+#include "strategy/table_draw.h"
 #include "table/control_table.h"
 #include "table/poker.h"
 
@@ -23,6 +24,10 @@ HandPhase PhaseOf(const Poker& game);
 
 // The cards in slots 1..5.
 strategy::Deal DealOf(const Poker& game);
+// What each slot held before its last draw: while the player holds, the
+// cards of the hand before the deal, which the table's draw keeps out of
+// drawn slots right of a held slot.
+strategy::PreviousCards PreviousOf(const Poker& game);
 // The hold the HOLD markers show, numbered as strategy::Keeps reads it.
 int HoldOf(const Poker& game);
 // The hold the game suggests for the dealt hand waiting for the draw: what

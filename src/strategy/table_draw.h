@@ -25,12 +25,12 @@ HoldValueSet TableHoldValues(const Deal& deal, const PreviousCards& previous, co
 
 // A card the table's draw keeps out of some drawn slots of a hold although a
 // shuffled deck could give it there: the previous card of held slot
-// `heldSlot` (1..5), barred from the drawn slots right of it. `slots` has bit
+// `heldSlot` (1..5), barred from the drawn slots right of it. `drawnSlots` has bit
 // N-1 set for each drawn slot N it cannot come into.
 struct BarredCard {
     int card;
     int heldSlot;
-    int slots;
+    int drawnSlots;
 };
 
 // The barred cards of a hold, left to right by held slot; empty when the

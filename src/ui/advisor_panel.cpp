@@ -8,6 +8,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/hold_text.h"
+#include "ui/table_draw_text.h"
 #include "ui/look.h"
 
 namespace velmora::ui {
@@ -164,8 +165,12 @@ void AdvisorPanel::ShowMessage(const QString& message) {
 
 void AdvisorPanel::ShowHolding(const session::HoldAdvice& advice, int suggested, int current) {
     ShowHolds(advice, suggested, current, false);
-    SetMessage(tr("A value is what the hold brings back on average for the credit bet; its cost is what it gives up "
-                  "against the best hold."));
+    // Where the table's own draw makes a difference, the panel says why.
+    if (const auto note = session::NoteOnTableDraw(advice, kRankedLines))
+        SetMessage(TableDrawText(advice, *note));
+    else
+        SetMessage(tr("A value is what the hold brings back on average for the credit bet; its cost is what it gives up "
+                      "against the best hold."));
 }
 
 void AdvisorPanel::ShowDrawn(const session::HoldAdvice& advice, int suggested, int held) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <string>
 
+#include "strategy/measured_returns.h"
 #include "strategy/perfect_play_odds.h"
 #include "table/control_table.h"
 #include "ui/accessibility.h"
@@ -110,9 +111,12 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Window
         madeGrid->addWidget(share_[i], row, 2, Qt::AlignRight);
         madeGrid->addWidget(perfect, row, 3, Qt::AlignRight);
     }
-    auto* note = new QLabel(tr("Perfect play keeps the best hold every time; in the long run it brings back %1 of "
-                               "the credits bet.")
-                                .arg(Percent(strategy::kGamePerfectPlayOdds.expectedReturn, 2)),
+    const strategy::MeasuredReturn& atTable = strategy::kTableBestHoldReturn;
+    auto* note = new QLabel(tr("Perfect play keeps the best hold every time. At this table, whose draw keeps some "
+                               "cards of the last hand out, it brings back %1 (± %2) of the credits bet, measured "
+                               "over %3 hands; from a shuffled deck, exactly %4.")
+                                .arg(Percent(atTable.value, 2), Percent(atTable.margin, 2), Whole(atTable.hands),
+                                     Percent(strategy::kGamePerfectPlayOdds.expectedReturn, 2)),
                             this);
     note->setWordWrap(true);
     madeGrid->addWidget(note, static_cast<int>(rows.size()) + 1, 0, 1, 4);

@@ -125,14 +125,15 @@ void Trainer::UpdatePanel() {
     } else if (!tables_->Ready()) {
         panel_->ShowMessage(tr("Working out the value of every hold\u2026"));
     } else if (hand->held) {
-        panel_->ShowDrawn(AdviceFor(hand->deal), hand->suggested, *hand->held);
+        panel_->ShowDrawn(AdviceFor(*hand), hand->suggested, *hand->held);
     } else {
-        panel_->ShowHolding(AdviceFor(hand->deal), hand->suggested, session::HoldOf(game));
+        panel_->ShowHolding(AdviceFor(*hand), hand->suggested, session::HoldOf(game));
     }
 }
 
-const session::HoldAdvice& Trainer::AdviceFor(const strategy::Deal& deal) {
-    if (!advice_ || advice_->deal != deal) advice_ = session::Advise(deal);
+const session::HoldAdvice& Trainer::AdviceFor(const session::SessionTracker::Hand& hand) {
+    if (!advice_ || advice_->deal != hand.deal || advice_->previous != hand.previous)
+        advice_ = session::Advise(hand.deal, hand.previous);
     return *advice_;
 }
 
@@ -151,7 +152,7 @@ bool Trainer::AllowPress(const ButtonEntry& entry) {
     const auto& hand = tracker_.CurrentHand();
     if (session::PhaseOf(game) != session::HandPhase::Holding || !hand) return true;
     tables_->Wait();  // at once, unless the warning was turned on a moment ago
-    const session::HoldAdvice& advice = AdviceFor(hand->deal);
+    const session::HoldAdvice& advice = AdviceFor(*hand);
     const int hold = session::HoldOf(game);
     if (!advice.IsMistake(hold)) return true;
     AskBeforeDraw(advice, hold);

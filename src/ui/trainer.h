@@ -55,7 +55,7 @@ private:
     void UpdatePanel();
     void ShowStatistics();
     void AskBeforeDraw(const session::HoldAdvice& advice, int hold);
-    const session::HoldAdvice& AdviceFor(const strategy::Deal& deal);
+    const session::HoldAdvice& AdviceFor(const session::SessionTracker::Hand& hand);
 
     TableWindow& window_;
     session::SessionTracker tracker_;

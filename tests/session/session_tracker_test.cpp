@@ -134,7 +134,10 @@ TEST(SessionTracker, AScriptedSessionAddsUpAsWorkedOutByHand) {
     // pays 50, seven more Spades 5, three Nines and three Aces a straight,
     // nine Kings, Queens and Jacks a pair that pays: 118 in all. Holding
     // King and Queen is the best of hand 3; the game's empty hold is not.
-    const auto third = strategy::HoldValues({26, 8, 32, 42, 12}, strategy::GamePays());
+    // Hand 3 is valued under the table's draw: before its deal the slots
+    // showed the double-up's Two and King of Clubs, then hand 2's last three
+    // cards, and the Two cannot come back into slots 2 to 4 while slot 1 is held.
+    const auto third = strategy::TableHoldValues({26, 8, 32, 42, 12}, {2, 13, 33, 24, 47}, strategy::GamePays());
     EXPECT_EQ(advice.decisions, 4);
     EXPECT_EQ(advice.mistakes, 1);
     EXPECT_NEAR(advice.givenUp, 300 - 118.0 / 47, 1e-9);
@@ -145,7 +148,7 @@ TEST(SessionTracker, AScriptedSessionAddsUpAsWorkedOutByHand) {
 // Holds worth the same are ranked by the cards they keep: four Kings and a
 // Two pay 20 whether the Two is kept or not, and keeping all five comes first.
 TEST(HoldAdvice, RanksByValueThenByTheCardsKept) {
-    const HoldAdvice advice = Advise({13, 26, 39, 52, 2});
+    const HoldAdvice advice = Advise({13, 26, 39, 52, 2}, {});
     EXPECT_EQ(advice.ranking[0], 0b11111);
     EXPECT_EQ(advice.ranking[1], 0b01111);
     EXPECT_FALSE(advice.IsMistake(0b01111));

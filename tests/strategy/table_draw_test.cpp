@@ -83,7 +83,7 @@ TEST(TableDraw, FourToARoyalAfterItsTen) {
     EXPECT_GT(HoldValues(deal, GamePays())[four] - TableHoldValues(deal, old, GamePays())[four], 5.0);
     const std::vector<BarredCard> barred = BarredCards(deal, old, four);
     ASSERT_EQ(barred.size(), 4u);  // each previous card of slots 1 to 4 is kept out of slot 5
-    EXPECT_EQ(std::tuple(barred[0].card, barred[0].heldSlot, barred[0].slots), std::tuple(Spade(kTen), 1, 0b10000));
+    EXPECT_EQ(std::tuple(barred[0].card, barred[0].heldSlot, barred[0].drawnSlots), std::tuple(Spade(kTen), 1, 0b10000));
     EXPECT_TRUE(BarredCards(deal, old, 0b11110).empty());  // slot 1 drawn: its Ten is its discard
     EXPECT_TRUE(BarredCards(deal, old, 0b10000).empty());  // no slot right of slot 5
 }

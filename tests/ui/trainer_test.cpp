@@ -23,6 +23,7 @@
 #include "ui/geometry.h"
 #include "ui/hold_text.h"
 #include "ui/look.h"
+#include "ui/table_draw_text.h"
 #include "ui/table_window.h"
 
 // So that a failed comparison prints the texts.
@@ -56,6 +57,34 @@ TEST(HoldText, SignsAndWordsKeepTheCardsInTheirSlots) {
     EXPECT_TRUE(!IsRedCard(13) && IsRedCard(14) && IsRedCard(38) && !IsRedCard(50));
 }
 
+// Where the table's draw keeps a card of the last hand out, the advisor
+// says which card, from which slots, and what that costs the hold.
+TEST(TableDrawText, NamesTheBarredCardAndWhatTheHoldLoses) {
+    const QString gap(QChar(0x00a0));
+    // Ace, King, Queen and Jack of Spades held while slot 1 showed the Ten of
+    // Spades last hand: the royal cannot come.
+    const session::HoldAdvice royal = session::Advise({40, 52, 51, 50, 2}, {49, 3, 4, 5, 6});
+    const auto note = session::NoteOnTableDraw(royal, AdvisorPanel::kRankedLines);
+    ASSERT_TRUE(note);
+    EXPECT_EQ(note->hold, 0b01111);
+    EXPECT_EQ(TableDrawText(royal, *note), "The 10♠ of the last hand cannot come back into slot 5, so keeping " +
+                                               QStringList({"A♠", "K♠", "Q♠", "J♠"}).join(gap) + " cannot make a Royal Flush.");
+    // Four Hearts after two Hearts in held slots: the flush is still there, at a lower value.
+    const session::HoldAdvice flush = session::Advise({29, 32, 35, 38, 2}, {28, 30, 5, 6, 7});
+    const auto flushNote = session::NoteOnTableDraw(flush, AdvisorPanel::kRankedLines);
+    ASSERT_TRUE(flushNote);
+    EXPECT_EQ(flushNote->hold, 0b01111);
+    const QString text = TableDrawText(flush, *flushNote);
+    EXPECT_TRUE(text.startsWith("The 2♥ of the last hand cannot come back into slot 5")) << text.toStdString();
+    EXPECT_TRUE(text.contains("the 4♥ of the last hand")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral(" is worth %1 here, not %2.")
+                                  .arg(CreditsText(flush.Value(0b01111)), CreditsText(flush.deckValues[0b01111]))));
+    // The first hand, and cards of the last hand that no held slot stands left of, change nothing.
+    EXPECT_FALSE(session::NoteOnTableDraw(session::Advise({40, 52, 51, 50, 2}, {}), AdvisorPanel::kRankedLines));
+    EXPECT_EQ(QStringList({SlotsText(0b10000), SlotsText(0b11110), SlotsText(0b00110).left(9), SlotsText(0b11010).left(9)}),
+              QStringList({"slot 5", "slots 2 to 5", "slots 2, ", "slots 2, "}));
+}
+
 // How many pixels of a line are lit between two columns, and the first lit
 // one's column (-1: none). The panel is black; the marked line's green is
 // darker than any letter.
@@ -76,7 +105,7 @@ Ink InkIn(const QImage& line, qreal from, qreal to) {
 // first, then the lower hold number.
 TEST(AdvisorPanel, RanksTiesMarksYoursAndSaysWhatTheDrawGaveUp) {
     const strategy::Deal deal{26, 47, 10, 23, 15};
-    const session::HoldAdvice advice = session::Advise(deal);
+    const session::HoldAdvice advice = session::Advise(deal, {});
     const std::vector<int> ranked = {0b01100, 0b01101, 0b01110, 0b11100, 0b00001, 0b11001, 0b01001, 0b01111};
     ASSERT_TRUE(advice.Value(0b01101) == advice.Value(0b11100) && advice.Value(0b11001) == advice.Value(0b01001));
     AdvisorPanel panel(nullptr);
