@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
+#include <vector>
 
 #include "session/table_reading.h"
 #include "table/control_table.h"
@@ -37,9 +39,19 @@ QString SlotsText(int drawnSlots) {
 }
 
 QString TableDrawText(const session::HoldAdvice& advice, const session::TableDrawNote& note) {
+    // Cards kept out of the same slots are named together.
     QStringList clauses;
+    std::vector<int> slotSets;
     for (const strategy::BarredCard& barred : note.barred)
-        clauses << QCoreApplication::translate("Advisor", "the %1 of the last hand cannot come back into %2").arg(ShortCardName(barred.card), SlotsText(barred.drawnSlots));
+        if (std::find(slotSets.begin(), slotSets.end(), barred.drawnSlots) == slotSets.end())
+            slotSets.push_back(barred.drawnSlots);
+    for (const int drawnSlots : slotSets) {
+        QStringList cards;
+        for (const strategy::BarredCard& barred : note.barred)
+            if (barred.drawnSlots == drawnSlots) cards << ShortCardName(barred.card);
+        clauses << QCoreApplication::translate("Advisor", "the %1 of the last hand cannot come back into %2")
+                       .arg(QLocale().createSeparatedList(cards), SlotsText(drawnSlots));
+    }
     QString reason = QLocale().createSeparatedList(clauses);
     if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
     const QString kept = KeptCards(advice.deal, note.hold);
