@@ -203,15 +203,15 @@ void TableWindow::Reschedule() {
         ticker_.stop();
 }
 
-std::shared_ptr<const CardPictures> TableWindow::PicturesFor(const std::string& source) {
+std::shared_ptr<CardFrames> TableWindow::PicturesFor(const std::string& source) {
     auto& pictures = pictureSets_[source];
     if (!pictures && preload_.valid() && source == preloadSource_)
-        pictures = std::make_shared<const CardPictures>(preload_.get());
+        pictures = std::make_shared<CardFrames>(preload_.get());
     if (!pictures) {
         // A file that is missing or cannot be read leaves the cards blank;
         // the game goes on all the same.
         const QString path = FindCardPictureFile(QString::fromStdString(source));
-        pictures = std::make_shared<const CardPictures>(path.isEmpty() ? CardPictures() : LoadCardPictures(path));
+        pictures = std::make_shared<CardFrames>(path.isEmpty() ? CardPictures() : LoadCardPictures(path));
     }
     return pictures;
 }

@@ -22,6 +22,7 @@ namespace velmora::ui {
 
 class AboutWindow;
 class CaptionView;
+class CardFrames;
 class CardView;
 class ClickArea;
 class Trainer;
@@ -69,14 +70,14 @@ private:
     void SyncPointer();
     void SyncDescriptions();
     void Reschedule();
-    std::shared_ptr<const CardPictures> PicturesFor(const std::string& source);
+    std::shared_ptr<CardFrames> PicturesFor(const std::string& source);
 
     Poker model_;
     QElapsedTimer realTime_;
     Clock clock_;
     QTimer ticker_;
 
-    std::map<std::string, std::shared_ptr<const CardPictures>> pictureSets_;
+    std::map<std::string, std::shared_ptr<CardFrames>> pictureSets_;
     // The card pictures of the first picture source, decoding on a worker
     // thread while the window is built.
     std::string preloadSource_;

@@ -1,11 +1,35 @@
 #!/bin/sh
-# The game started with its address space held to 150 MiB, on a virtual X
-# display: it must come up with its cards and keep running, not abort.
+# The game started with its address space held to 118 MiB, on a virtual X
+# display: within a few seconds it must show its five card backs (the
+# screen's blue pixels, read from the server's framebuffer file) and still
+# be running, not aborted nor waiting for a thread it cannot start.
 #   short_of_memory.sh VELMORA
 set -u
 command -v xvfb-run >/dev/null || { echo "skipped: no xvfb-run"; exit 77; }
-err=$(xvfb-run -a timeout 4 prlimit --as=157286400 "$1" 2>&1 >/dev/null)
-status=$?
-echo "status $status; stderr: $err"
-# timeout's 124: the game was still running when it was stopped.
-[ "$status" -eq 124 ] && ! printf '%s' "$err" | grep -q -e 'card pictures' -e terminate
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+# The count of blue pixels (blue over red and green by 48) in the XWD image $1.
+blue() {
+    od -An -v -tu1 -N100 "$1" | tr -s ' \n' '\n\n' | grep . | awk -v file="$1" '
+        { b[NR - 1] = $1 }
+        function word(i) { return ((b[i] * 256 + b[i + 1]) * 256 + b[i + 2]) * 256 + b[i + 3] }
+        END { print word(0) + 12 * word(76), word(28) }' | {
+        read -r skip order
+        od -An -v -tu1 -w4 -j "$skip" "$1" | awk -v order="$order" '
+            { if (order == 0) { r = $3; g = $2; bl = $1 } else { r = $2; g = $3; bl = $4 }
+              if (bl > r + 48 && bl > g + 48) n++ }
+            END { print n + 0 }'
+    }
+}
+xvfb-run -a -s "-fbdir $dir -screen 0 640x480x24" sh -c '
+    prlimit --as=$((${VELMORA_AS_MIB:-118} * 1048576)) "$1" >/dev/null 2>"$2/err" &
+    game=$!
+    sleep 4
+    cp "$2/Xvfb_screen0" "$2/shot"
+    kill -0 $game 2>/dev/null && echo running >"$2/state"
+    kill $game' sh "$1" "$dir"
+state=$(cat "$dir/state" 2>/dev/null)
+count=$(blue "$dir/shot")
+echo "${state:-not running}; $count blue pixels; stderr: $(cat "$dir/err")"
+# Five backs of 72 x 97 pixels are mostly blue.
+[ "$state" = running ] && [ "$count" -gt 15000 ] && ! grep -q -e 'card pictures' -e terminate "$dir/err"
