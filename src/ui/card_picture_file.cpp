@@ -140,12 +140,12 @@ std::optional<Layout> CheckChunks(const QByteArray& bytes) {
 // with nothing after the end of its compressed stream. Inflating stops as
 // soon as it passes `expected`: a file of a few MiB can hold many GiB of
 // compressed zeros, which the decoder would otherwise expand in full.
-bool InflatesToExactly(const QByteArray& bytes, qsizetype at, qint64 expected) {
+bool InflatesToExactly(const QByteArray& bytes, qsizetype at, qint64 expected, qint64& total) {
     z_stream stream{};
     if (inflateInit(&stream) != Z_OK) return false;
     const auto end = qScopeGuard([&stream] { inflateEnd(&stream); });
     Bytef scratch[16384];
-    qint64 total = 0;
+    total = 0;
     bool ended = false;
     for (const char* chunk = bytes.constData() + at; IsChunk(chunk, "IDAT"); chunk += 12 + BigEndian32(chunk)) {
         stream.next_in = reinterpret_cast<const Bytef*>(chunk + 8);
@@ -287,12 +287,15 @@ QSize CardPictures::CellSize() const {
     return {sheet_.width() / kColumns, sheet_.height() / kRows};
 }
 
-CardPictures DecodeCardPictures(const QByteArray& bytes) try {
+CardPictures DecodeCardPictures(const QByteArray& bytes, DecodeWork* work) try {
     if (bytes.size() > kMaxCardPictureFileBytes) return {};
     const std::optional<Layout> layout = CheckChunks(bytes);
     if (!layout || !IsUsableSheetSize(layout->header)) return {};
     const Header& header = layout->header;
-    if (!InflatesToExactly(bytes, layout->imageData, ImageDataBytes(header))) return {};
+    qint64 inflated = 0;
+    const bool sized = InflatesToExactly(bytes, layout->imageData, ImageDataBytes(header), inflated);
+    if (work) work->inflatedBytes = inflated;
+    if (!sized) return {};
 
     // The sheet is the one large allocation: at most 65 MiB, for the largest
     // grid at four bytes a pixel.

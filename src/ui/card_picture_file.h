@@ -36,6 +36,12 @@
 
 namespace velmora::ui {
 
+// What a decode inflated to measure the image data: never more than the
+// header calls for and one 16 KiB step, however far the data would expand.
+struct DecodeWork {
+    qint64 inflatedBytes = 0;
+};
+
 class CardPictures {
 public:
     // Frames 1..52 are the cards' faces, the last the card back.
@@ -51,7 +57,7 @@ public:
     QSize CellSize() const;
 
 private:
-    friend CardPictures DecodeCardPictures(const QByteArray& bytes);
+    friend CardPictures DecodeCardPictures(const QByteArray& bytes, DecodeWork* work);
     explicit CardPictures(QImage sheet) : sheet_(std::move(sheet)) {}
 
     QImage sheet_;  // a palette or 32 bits a pixel, with a usable grid; or null
@@ -64,8 +70,9 @@ inline constexpr qint64 kMaxCardPictureFileBytes = 32 * 1024 * 1024;
 // undamaged PNG of a usable grid gives an empty result, quietly. Never
 // throws, and an empty result is all that a lack of memory gives too; the
 // header and every chunk's CRC are checked, and the compressed image data
-// measured, before any pixel memory is set aside.
-CardPictures DecodeCardPictures(const QByteArray& bytes);
+// measured, before any pixel memory is set aside. `work`, when given, is
+// told what the measuring took.
+CardPictures DecodeCardPictures(const QByteArray& bytes, DecodeWork* work = nullptr);
 
 // Reads one picture file: it must be a regular, readable file of at most
 // kMaxCardPictureFileBytes; otherwise, or when its contents do not decode,

@@ -24,11 +24,14 @@
 #include <string>
 #include <vector>
 
+#include <zlib.h>
+
 #include "ui/card_picture_file.h"
 
 using velmora::ui::CardPictureLoading;
 using velmora::ui::CardPictures;
 using velmora::ui::DecodeCardPictures;
+using velmora::ui::DecodeWork;
 using velmora::ui::FindCardPictureFile;
 using velmora::ui::kMaxCardPictureFileBytes;
 using velmora::ui::LoadCardPictures;
@@ -181,6 +184,62 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 QByteArray GoodFileBytes() { return ReadFile(PaintedFilePath()); }
+
+// A palette sheet of 8 x 8 cells, all black, whose image data holds its rows
+// and then `extra` zero bytes more: compressed, a few KB per MiB.
+QByteArray SheetWithLongImageData(qint64 extra, qint64& rowBytes) {
+    const int width = 8 * CardPictures::kColumns, height = 8 * CardPictures::kRows;
+    rowBytes = qint64{height} * (1 + width);
+    const auto number = [](quint32 n) {
+        const char bytes[] = {char(n >> 24), char(n >> 16), char(n >> 8), char(n)};
+        return QByteArray(bytes, 4);
+    };
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    const auto chunk = [&](const char* type, const QByteArray& data) {
+        const QByteArray body = QByteArray(type, 4) + data;
+        png += number(quint32(data.size())) + body +
+               number(quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size()))));
+    };
+    chunk("IHDR", number(width) + number(height) + QByteArray("\x08\x03\x00\x00\x00", 5));
+    chunk("PLTE", QByteArray(3, '\0'));
+    z_stream stream{};
+    deflateInit(&stream, Z_BEST_COMPRESSION);
+    const QByteArray zeros(1 << 20, '\0');
+    QByteArray data;
+    for (qint64 left = rowBytes + extra; left >= 0;) {
+        const qint64 step = std::min<qint64>(left, zeros.size());
+        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(zeros.constData()));
+        stream.avail_in = uInt(step);
+        left -= step;
+        const int flush = left == 0 ? Z_FINISH : Z_NO_FLUSH;
+        int status = Z_OK;
+        do {
+            char out[65536];
+            stream.next_out = reinterpret_cast<Bytef*>(out);
+            stream.avail_out = sizeof out;
+            status = deflate(&stream, flush);
+            data.append(out, qsizetype(sizeof out - stream.avail_out));
+        } while (stream.avail_out == 0);
+        if (status == Z_STREAM_END) break;
+    }
+    deflateEnd(&stream);
+    chunk("IDAT", data);
+    chunk("IEND", {});
+    return png;
+}
+
+// Image data that expands past what the header calls for is refused as it
+// passes that size, not inflated to its end: a few KB can hold GiB.
+TEST(DecodeCardPictures, StopsInflatingPastThePicture) {
+    for (const qint64 extra : {qint64{0}, qint64{1}, qint64{64} << 20}) {
+        qint64 rowBytes = 0;
+        const QByteArray bytes = SheetWithLongImageData(extra, rowBytes);
+        DecodeWork work;
+        EXPECT_EQ(DecodeCardPictures(bytes, &work).IsEmpty(), extra > 0) << extra;
+        EXPECT_GE(work.inflatedBytes, rowBytes + std::min<qint64>(extra, 1)) << extra;
+        EXPECT_LE(work.inflatedBytes, rowBytes + 16384) << extra;
+    }
+}
 
 // Broken and hostile contents are decoded in card_picture_corpus_test, from
 // the fuzzer's seeds and the inputs it found faults with.
