@@ -185,10 +185,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 QByteArray GoodFileBytes() { return ReadFile(PaintedFilePath()); }
 
-// A palette sheet of 8 x 8 cells, all black, whose image data holds its rows
-// and then `extra` zero bytes more: compressed, a few KB per MiB.
-QByteArray SheetWithLongImageData(qint64 extra, qint64& rowBytes) {
-    const int width = 8 * CardPictures::kColumns, height = 8 * CardPictures::kRows;
+// A black palette sheet of square cells whose image data holds its rows,
+// then `extra` zero bytes more (compressed, a few KB per MiB), in one IDAT
+// chunk for each `piece` bytes inflated.
+struct LongImageData {
+    int cell;
+    qint64 extra;
+    int piece;
+};
+
+QByteArray SheetWith(const LongImageData& shape, qint64& rowBytes) {
+    const int width = shape.cell * CardPictures::kColumns, height = shape.cell * CardPictures::kRows;
     rowBytes = qint64{height} * (1 + width);
     const auto number = [](quint32 n) {
         const char bytes[] = {char(n >> 24), char(n >> 16), char(n >> 8), char(n)};
@@ -204,26 +211,23 @@ QByteArray SheetWithLongImageData(qint64 extra, qint64& rowBytes) {
     chunk("PLTE", QByteArray(3, '\0'));
     z_stream stream{};
     deflateInit(&stream, Z_BEST_COMPRESSION);
-    const QByteArray zeros(1 << 20, '\0');
-    QByteArray data;
-    for (qint64 left = rowBytes + extra; left >= 0;) {
-        const qint64 step = std::min<qint64>(left, zeros.size());
+    const QByteArray zeros(shape.piece, '\0');
+    for (qint64 left = rowBytes + shape.extra; left > 0;) {
+        const qint64 step = std::min<qint64>(left, shape.piece);
         stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(zeros.constData()));
         stream.avail_in = uInt(step);
         left -= step;
-        const int flush = left == 0 ? Z_FINISH : Z_NO_FLUSH;
-        int status = Z_OK;
+        QByteArray data;
         do {
             char out[65536];
             stream.next_out = reinterpret_cast<Bytef*>(out);
             stream.avail_out = sizeof out;
-            status = deflate(&stream, flush);
+            deflate(&stream, left == 0 ? Z_FINISH : Z_SYNC_FLUSH);
             data.append(out, qsizetype(sizeof out - stream.avail_out));
         } while (stream.avail_out == 0);
-        if (status == Z_STREAM_END) break;
+        chunk("IDAT", data);
     }
     deflateEnd(&stream);
-    chunk("IDAT", data);
     chunk("IEND", {});
     return png;
 }
@@ -231,13 +235,19 @@ QByteArray SheetWithLongImageData(qint64 extra, qint64& rowBytes) {
 // Image data that expands past what the header calls for is refused as it
 // passes that size, not inflated to its end: a few KB can hold GiB.
 TEST(DecodeCardPictures, StopsInflatingPastThePicture) {
-    for (const qint64 extra : {qint64{0}, qint64{1}, qint64{64} << 20}) {
+    const LongImageData shapes[] = {
+        {8, 0, 1 << 20},                 // the picture, no more
+        {8, 1, 1 << 20},                 // one byte more
+        {8, qint64{64} << 20, 1 << 20},  // 64 MiB more
+        {24, 0, 16384},                  // chunks that end as the inflating steps do
+    };
+    for (const LongImageData& shape : shapes) {
         qint64 rowBytes = 0;
-        const QByteArray bytes = SheetWithLongImageData(extra, rowBytes);
+        const QByteArray bytes = SheetWith(shape, rowBytes);
         DecodeWork work;
-        EXPECT_EQ(DecodeCardPictures(bytes, &work).IsEmpty(), extra > 0) << extra;
-        EXPECT_GE(work.inflatedBytes, rowBytes + std::min<qint64>(extra, 1)) << extra;
-        EXPECT_LE(work.inflatedBytes, rowBytes + 16384) << extra;
+        EXPECT_EQ(DecodeCardPictures(bytes, &work).IsEmpty(), shape.extra > 0) << shape.extra;
+        EXPECT_GE(work.inflatedBytes, rowBytes + std::min<qint64>(shape.extra, 1)) << shape.extra;
+        EXPECT_LE(work.inflatedBytes, rowBytes + 16384) << shape.extra;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QTest>
 #include <vector>
 
 #include "ui/card_view.h"
@@ -53,6 +54,7 @@ TEST(ScaledSmoothly, AveragesWhenShrinkingAndBlendsWhenGrowing) {
     EXPECT_EQ(qAlpha(ScaledSmoothly(Row({-1, 255}), {1, 1}).pixel(0, 0)), 128);
     EXPECT_TRUE(ScaledSmoothly(QImage(), {2, 2}).isNull());
     EXPECT_TRUE(ScaledSmoothly(Row({1, 2}), {0, 1}).isNull());
+    EXPECT_TRUE(ScaledSmoothly(Row({1, 2}), {-1, 1}).isNull());
 }
 
 TEST(CardFrames, ScalesEachFrameOncePerSize) {
@@ -67,6 +69,36 @@ TEST(CardFrames, ScalesEachFrameOncePerSize) {
     EXPECT_EQ(frames.Scalings(), 3);
     EXPECT_TRUE(frames.Scaled(kCardBack + 1, {72, 97}, 1).isNull());
     EXPECT_TRUE(CardFrames(CardPictures()).Scaled(1, {72, 97}, 1).isNull());
+}
+
+// Counts a widget's paints.
+struct Paints : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST(CardView, RepaintsWhenItsPictureChanges) {
+    CardView view(nullptr);
+    view.resize(72, 97);
+    Paints paints;
+    view.installEventFilter(&paints);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const auto after = [&](const auto& change) {
+        QTest::qWait(20);
+        const int before = paints.count;
+        change();
+        QTest::qWait(20);
+        return paints.count - before;
+    };
+    auto frames = std::make_shared<CardFrames>(LoadCardPictures(FindCardPictureFile(QStringLiteral("cartes.ccb"))));
+    EXPECT_GT(after([&] { view.SetPictures(frames); }), 0);
+    EXPECT_GT(after([&] { view.SetFrame(kCardBack); }), 0);
+    EXPECT_EQ(after([&] { view.SetFrame(kCardBack); }), 0);
+    EXPECT_EQ(view.grab().toImage().pixel(36, 48), frames->Scaled(kCardBack, {72, 97}, 1).pixel(36, 48));
 }
 
 }  // namespace
