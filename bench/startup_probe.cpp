@@ -65,6 +65,7 @@ int main(int argc, char* argv[]) {
         char name[] = "velmora";
         char* gameArgv[] = {name, nullptr};
         if (velmora::ui::AnswerCommandLine(1, gameArgv)) return 2;
+        velmora::ui::TableWindow::StartLoadingCardPictures();
     }
     QApplication app(argc, argv);
     if (table) velmora::ui::InstallTranslations();

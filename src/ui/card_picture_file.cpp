@@ -247,8 +247,11 @@ bool RunDecoder(Decoding& decoding) {
 // The folders the game looks in for its picture file, in order.
 QStringList CardPictureFolders() {
     QStringList folders{QDir::currentPath()};
-    QString exeFolder;
-    if (QCoreApplication::instance()) exeFolder = QCoreApplication::applicationDirPath();
+    // Before the application object exists (the game starts loading its
+    // pictures first thing), the kernel names the executable.
+    const QString exeFolder = QCoreApplication::instance()
+                                  ? QCoreApplication::applicationDirPath()
+                                  : QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).path();
     if (!exeFolder.isEmpty()) folders << exeFolder;
 #ifdef VELMORA_DATA_DIR
     folders << QStringLiteral(VELMORA_DATA_DIR);

@@ -51,14 +51,29 @@ QImage ScaledSmoothly(const QImage& source, QSize size) {
     const auto across = Taps(width, size.width()), down = Taps(source.height(), size.height());
     QImage scaled(size, QImage::Format_ARGB32_Premultiplied);
     if (scaled.isNull()) return {};
+    const QList<QRgb> colours = source.colorTable();
+    // One source row's pixels, premultiplied, read straight from the two
+    // formats the loader gives.
+    std::vector<QRgb> row(static_cast<std::size_t>(width));
+    const auto read = [&](int y) {
+        const uchar* line = source.constScanLine(y);
+        for (int x = 0; x < width; ++x) {
+            QRgb p;
+            if (source.format() == QImage::Format_Indexed8) p = line[x] < colours.size() ? colours[line[x]] : 0xFF000000;
+            else if (source.format() == QImage::Format_ARGB32) p = reinterpret_cast<const QRgb*>(line)[x];
+            else p = source.pixel(x, y);
+            row[x] = qPremultiply(p);
+        }
+    };
     const auto channel = [](float value, int most) { return std::clamp(static_cast<int>(std::lround(value)), 0, most); };
     // Row by row: the source rows blended down into one line, then across.
     std::vector<Pixel> line(static_cast<std::size_t>(width));
     for (int y = 0; y < size.height(); ++y) {
         std::fill(line.begin(), line.end(), Pixel{});
         for (const Tap& tap : down[y]) {
+            read(tap.from);
             for (int x = 0; x < width; ++x) {
-                const QRgb p = qPremultiply(source.pixel(x, tap.from));
+                const QRgb p = row[x];
                 const Pixel value{float(qAlpha(p)), float(qRed(p)), float(qGreen(p)), float(qBlue(p))};
                 for (int c = 0; c < 4; ++c) line[x][c] += tap.weight * value[c];
             }

@@ -49,6 +49,7 @@ int main(int argc, char* argv[]) {
     // connection, so they work without a display.
     if (const std::optional<int> status = velmora::ui::AnswerCommandLine(argc, argv)) return *status;
 
+    velmora::ui::TableWindow::StartLoadingCardPictures();
     defaultHandler = qInstallMessageHandler(StartUpMessage);
     QApplication app(argc, argv);
     ReleaseHeldMessages();

@@ -36,24 +36,40 @@ std::vector<const ButtonEntry*> InFocusOrder() {
     return order;
 }
 
+// Loads one picture file on a worker thread; with no thread to be had
+// (memory is short), on the first call to get().
+std::future<CardPictures> LoadingInBackground(const std::string& source) {
+    auto loading = CardPictureLoading(QString::fromStdString(source));
+    try {
+        return std::async(std::launch::async, loading);
+    } catch (const std::system_error&) {
+        return std::async(std::launch::deferred, loading);
+    }
+}
+
+std::future<CardPictures>& EarlyCardPictures() {
+    static std::future<CardPictures> pictures;
+    return pictures;
+}
+
 }  // namespace
+
+void TableWindow::StartLoadingCardPictures() { EarlyCardPictures() = LoadingInBackground(kCardPictureFile); }
 
 TableWindow::TableWindow(RandomSource& random, Clock clock, QWidget* parent)
     : QWidget(parent), model_(random), clock_(std::move(clock)) {
     realTime_.start();
     if (!clock_) clock_ = [this] { return realTime_.elapsed(); };
-    // The card sheet decodes on a worker thread while the window is built
+    // The card sheet decodes on a worker thread, started by the game before
+    // the window system was reached or else now, while the window is built
     // and the font database loads; the first sync waits for it, so the
     // window never shows without its cards. Nothing else reads an image
     // meanwhile (the icon and the captions are drawn, not decoded).
     preloadSource_ = model_.Picture[1].PictureSource;
-    auto loading = CardPictureLoading(QString::fromStdString(preloadSource_));
-    try {
-        preload_ = std::async(std::launch::async, loading);
-    } catch (const std::system_error&) {
-        // No thread to be had (memory is short): the first sync decodes it.
-        preload_ = std::async(std::launch::deferred, loading);
-    }
+    if (EarlyCardPictures().valid() && preloadSource_ == kCardPictureFile)
+        preload_ = std::move(EarlyCardPictures());
+    else
+        preload_ = LoadingInBackground(preloadSource_);
     QFontMetrics(SansFont(12, false)).height();
     InstallAccessibleRoles();
     ticker_.setTimerType(Qt::PreciseTimer);

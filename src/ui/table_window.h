@@ -40,6 +40,10 @@ public:
     using Clock = std::function<Millis()>;
 
     explicit TableWindow(RandomSource& random = ProcessRandom(), Clock clock = {}, QWidget* parent = nullptr);
+    // Starts decoding the design state's card pictures on a worker thread,
+    // for the next window to take: the game calls it before it reaches the
+    // window system, so that the decoding overlaps the start-up.
+    static void StartLoadingCardPictures();
     ~TableWindow() override;
 
     const Poker& Model() const { return model_; }

@@ -50,7 +50,7 @@ TEST(ScaledSmoothly, AveragesWhenShrinkingAndBlendsWhenGrowing) {
     QImage block = Row({0, 40, 80, 120}).copy(0, 0, 2, 2);
     block.setPixel(0, 1, qRgb(80, 80, 80));
     block.setPixel(1, 1, qRgb(120, 120, 120));
-    EXPECT_EQ(qRed(ScaledSmoothly(block, {1, 1}).pixel(0, 0)), 60);
+    EXPECT_EQ(qRed(ScaledSmoothly(block.convertToFormat(QImage::Format_RGB32), {1, 1}).pixel(0, 0)), 60);
     EXPECT_EQ(qAlpha(ScaledSmoothly(Row({-1, 255}), {1, 1}).pixel(0, 0)), 128);
     EXPECT_TRUE(ScaledSmoothly(QImage(), {2, 2}).isNull());
     EXPECT_TRUE(ScaledSmoothly(Row({1, 2}), {0, 1}).isNull());
