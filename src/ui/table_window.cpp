@@ -1,7 +1,6 @@
 #include "ui/table_window.h"
 
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -70,7 +69,6 @@ TableWindow::TableWindow(RandomSource& random, Clock clock, QWidget* parent)
         preload_ = std::move(EarlyCardPictures());
     else
         preload_ = LoadingInBackground(preloadSource_);
-    QFontMetrics(SansFont(12, false)).height();
     InstallAccessibleRoles();
     ticker_.setTimerType(Qt::PreciseTimer);
     ticker_.setSingleShot(true);
