@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <new>
 #include <vector>
 
@@ -57,15 +56,17 @@ QImage ScaledSmoothly(const QImage& source, QSize size) {
     std::vector<QRgb> row(static_cast<std::size_t>(width));
     const auto read = [&](int y) {
         const uchar* line = source.constScanLine(y);
-        for (int x = 0; x < width; ++x) {
-            QRgb p;
-            if (source.format() == QImage::Format_Indexed8) p = line[x] < colours.size() ? colours[line[x]] : 0xFF000000;
-            else if (source.format() == QImage::Format_ARGB32) p = reinterpret_cast<const QRgb*>(line)[x];
-            else p = source.pixel(x, y);
-            row[x] = qPremultiply(p);
+        if (source.format() == QImage::Format_Indexed8) {
+            for (int x = 0; x < width; ++x) row[x] = line[x] < colours.size() ? colours[line[x]] : 0xFF000000;
+        } else if (source.format() == QImage::Format_ARGB32) {
+            std::copy_n(reinterpret_cast<const QRgb*>(line), width, row.begin());
+        } else {
+            for (int x = 0; x < width; ++x) row[x] = source.pixel(x, y);
         }
+        for (QRgb& p : row) p = qPremultiply(p);
     };
-    const auto channel = [](float value, int most) { return std::clamp(static_cast<int>(std::lround(value)), 0, most); };
+    // Every sum is at least 0.
+    const auto channel = [](float value, int most) { return std::min(static_cast<int>(value + 0.5f), most); };
     // Row by row: the source rows blended down into one line, then across.
     std::vector<Pixel> line(static_cast<std::size_t>(width));
     for (int y = 0; y < size.height(); ++y) {

@@ -76,7 +76,6 @@ TableWindow::TableWindow(RandomSource& random, Clock clock, QWidget* parent)
 
     setObjectName(QStringLiteral("Poker"));
     setWindowTitle(QStringLiteral("Velmora"));
-    setWindowIcon(VelmoraIcon());
     setFixedSize(kTableClientSize);
     Build();
     Sync();
@@ -182,6 +181,9 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TableWindow::paintEvent(QPaintEvent*) {
+    // The icon is drawn once the table has shown: the title bar can wait
+    // for it, the first paint need not.
+    if (!testAttribute(Qt::WA_SetWindowIcon)) QTimer::singleShot(0, this, [this] { setWindowIcon(VelmoraIcon()); });
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.fillRect(kRightPanel, ToQColor(kLightGrey));  // Shape1
