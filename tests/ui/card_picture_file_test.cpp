@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -198,8 +199,8 @@ QByteArray SheetWith(const LongImageData& shape, qint64& rowBytes) {
     const int width = shape.cell * CardPictures::kColumns, height = shape.cell * CardPictures::kRows;
     rowBytes = qint64{height} * (1 + width);
     const auto number = [](quint32 n) {
-        const char bytes[] = {char(n >> 24), char(n >> 16), char(n >> 8), char(n)};
-        return QByteArray(bytes, 4);
+        n = qToBigEndian(n);
+        return QByteArray(reinterpret_cast<const char*>(&n), 4);
     };
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
     const auto chunk = [&](const char* type, const QByteArray& data) {
@@ -217,14 +218,11 @@ QByteArray SheetWith(const LongImageData& shape, qint64& rowBytes) {
         stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(zeros.constData()));
         stream.avail_in = uInt(step);
         left -= step;
-        QByteArray data;
-        do {
-            char out[65536];
-            stream.next_out = reinterpret_cast<Bytef*>(out);
-            stream.avail_out = sizeof out;
-            deflate(&stream, left == 0 ? Z_FINISH : Z_SYNC_FLUSH);
-            data.append(out, qsizetype(sizeof out - stream.avail_out));
-        } while (stream.avail_out == 0);
+        QByteArray data(qsizetype(deflateBound(&stream, uLong(step)) + 16), '\0');
+        stream.next_out = reinterpret_cast<Bytef*>(data.data());
+        stream.avail_out = uInt(data.size());
+        deflate(&stream, left == 0 ? Z_FINISH : Z_SYNC_FLUSH);
+        data.resize(data.size() - qsizetype(stream.avail_out));
         chunk("IDAT", data);
     }
     deflateEnd(&stream);

@@ -8,18 +8,15 @@ set -u
 command -v xvfb-run >/dev/null || { echo "skipped: no xvfb-run"; exit 77; }
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-# The count of blue pixels (blue over red and green by 48) in the XWD image $1.
+# The count of blue pixels (blue over red and green by 48) in the XWD image
+# $1, after its header (its size in word 0, its colours in word 19; word 7,
+# the byte order, says which byte is blue).
 blue() {
-    od -An -v -tu1 -N100 "$1" | tr -s ' \n' '\n\n' | grep . | awk -v file="$1" '
-        { b[NR - 1] = $1 }
-        function word(i) { return ((b[i] * 256 + b[i + 1]) * 256 + b[i + 2]) * 256 + b[i + 3] }
-        END { print word(0) + 12 * word(76), word(28) }' | {
-        read -r skip order
-        od -An -v -tu1 -w4 -j "$skip" "$1" | awk -v order="$order" '
-            { if (order == 0) { r = $3; g = $2; bl = $1 } else { r = $2; g = $3; bl = $4 }
-              if (bl > r + 48 && bl > g + 48) n++ }
-            END { print n + 0 }'
-    }
+    set -- "$1" $(od -An -v -tu1 -N80 "$1" | tr -s ' \n' '\n\n' | grep . | awk '{ b[NR - 1] = $1 }
+        function w(i) { return ((b[i] * 256 + b[i + 1]) * 256 + b[i + 2]) * 256 + b[i + 3] }
+        END { print w(0) + 12 * w(76), w(28) }')
+    od -An -v -tu1 -w4 -j "$2" "$1" | awk -v msb="$3" '{ r = msb ? $2 : $3; g = msb ? $3 : $2; b = msb ? $4 : $1 }
+        b > r + 48 && b > g + 48 { n++ } END { print n + 0 }'
 }
 xvfb-run -a -s "-fbdir $dir -screen 0 640x480x24" sh -c '
     prlimit --as=$((${VELMORA_AS_MIB:-118} * 1048576)) "$1" >/dev/null 2>"$2/err" &
