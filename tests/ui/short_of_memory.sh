@@ -1,6 +1,6 @@
 #!/bin/sh
 # The game started with its address space held to 118 MiB, on a virtual X
-# display: within a few seconds it must show its five card backs (the
+# display: within six seconds it must show its five card backs (the
 # screen's blue pixels, read from the server's framebuffer file) and still
 # be running, not aborted nor waiting for a thread it cannot start.
 #   short_of_memory.sh VELMORA
@@ -21,7 +21,7 @@ blue() {
 xvfb-run -a -s "-fbdir $dir -screen 0 640x480x24" sh -c '
     prlimit --as=$((${VELMORA_AS_MIB:-118} * 1048576)) "$1" >/dev/null 2>"$2/err" &
     game=$!
-    sleep 4
+    sleep 6
     cp "$2/Xvfb_screen0" "$2/shot"
     kill -0 $game 2>/dev/null && echo running >"$2/state"
     kill $game' sh "$1" "$dir"
