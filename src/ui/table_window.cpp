@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QThread>
 #include <algorithm>
 #include <system_error>
 
@@ -53,7 +54,12 @@ std::future<CardPictures>& EarlyCardPictures() {
 
 }  // namespace
 
-void TableWindow::StartLoadingCardPictures() { EarlyCardPictures() = LoadingInBackground(kCardPictureFile); }
+void TableWindow::StartLoadingCardPictures() {
+    // Qt takes the first thread that asks for its thread data as the main
+    // one: this thread asks before the worker can (its QFile would ask).
+    QThread::currentThread();
+    EarlyCardPictures() = LoadingInBackground(kCardPictureFile);
+}
 
 TableWindow::TableWindow(RandomSource& random, Clock clock, QWidget* parent)
     : QWidget(parent), model_(random), clock_(std::move(clock)) {
