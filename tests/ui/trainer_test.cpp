@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QScreen>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QApplication>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include <qpa/qplatformintegration.h>
 
 #include "strategy/hold_values.h"
+#include "strategy/table_draw.h"
 #include "ui/credit_chart.h"
 #include "session/hold_advice.h"
 #include "ui/advisor_panel.h"
@@ -69,6 +71,9 @@ TEST(TableDrawText, NamesTheBarredCardAndWhatTheHoldLoses) {
     EXPECT_EQ(note->hold, 0b01111);
     EXPECT_EQ(TableDrawText(royal, *note), "The 10♠ of the last hand cannot come back into slot 5, so keeping " +
                                                QStringList({"A♠", "K♠", "Q♠", "J♠"}).join(gap) + " cannot make a Royal Flush.");
+    AdvisorPanel panel(nullptr);  // which says so while the player holds
+    panel.ShowHolding(royal, 0, 0);
+    EXPECT_EQ(panel.findChild<QLabel*>("AdvisorMessage")->text(), TableDrawText(royal, *note));
     // Four Hearts after two Hearts in held slots: the flush is still there, at a lower value.
     const session::HoldAdvice flush = session::Advise({29, 32, 35, 38, 2}, {28, 30, 5, 6, 7});
     const auto flushNote = session::NoteOnTableDraw(flush, AdvisorPanel::kRankedLines);
@@ -226,10 +231,17 @@ TEST_F(Trainer, ThePanelFollowsTheGameAndKeepsTheWindowOnTheScreen) {
     Key(Qt::Key_D);
     EXPECT_EQ(Spoken("AdvisorMessage"), "The cards are being dealt.");
     Advance(1250);
+    // The second hand is valued under the table's draw, the first hand's cards kept out where they are.
     strategy::Deal deal{};
-    for (int slot = 1; slot <= 5; ++slot) deal[slot - 1] = window_.Model().Card[slot];
-    const int best = strategy::BestHold(strategy::HoldValues(deal, strategy::GamePays()));
-    EXPECT_TRUE(Spoken("RankedHold1").startsWith(QStringLiteral("Hold number 1: %1,").arg(HoldInWords(deal, best))))
+    strategy::PreviousCards previous{};
+    for (int slot = 1; slot <= 5; ++slot) {
+        deal[slot - 1] = window_.Model().Card[slot];
+        previous[slot - 1] = window_.Model().OldCard[slot];
+    }
+    const auto values = strategy::TableHoldValues(deal, previous, strategy::GamePays());
+    const int best = strategy::BestHold(values);
+    EXPECT_TRUE(Spoken("RankedHold1").startsWith(
+        QStringLiteral("Hold number 1: %1, worth %2 credits").arg(HoldInWords(deal, best), CreditsText(values[best]))))
         << Spoken("RankedHold1").toStdString();
     Key(Qt::Key_F2);
     EXPECT_EQ(window_.size(), kTableClientSize);
