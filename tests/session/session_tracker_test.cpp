@@ -1,8 +1,6 @@
 // The session's statistics over a scripted session on the headless table,
-// against figures worked out by hand; and the ranking of a deal's holds.
+// against figures worked out by hand.
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "session/hold_advice.h"
 #include "session/session_tracker.h"
@@ -143,18 +141,6 @@ TEST(SessionTracker, AScriptedSessionAddsUpAsWorkedOutByHand) {
     EXPECT_NEAR(advice.givenUp, 300 - 118.0 / 47, 1e-9);
     EXPECT_NEAR(advice.suggestionsGiveUp, third[0b10001] - third[0], 1e-9);
     EXPECT_GT(advice.suggestionsGiveUp, 0.01);
-}
-
-// Holds worth the same are ranked by the cards they keep: four Kings and a
-// Two pay 20 whether the Two is kept or not, and keeping all five comes first.
-TEST(HoldAdvice, RanksByValueThenByTheCardsKept) {
-    const HoldAdvice advice = Advise({13, 26, 39, 52, 2}, {});
-    EXPECT_EQ(advice.ranking[0], 0b11111);
-    EXPECT_EQ(advice.ranking[1], 0b01111);
-    EXPECT_FALSE(advice.IsMistake(0b01111));
-    EXPECT_TRUE(advice.IsMistake(0b00111));
-    for (int i = 1; i < strategy::kHoldCount; ++i)
-        EXPECT_GE(advice.Value(advice.ranking[i - 1]) + kSameValue, advice.Value(advice.ranking[i])) << i;
 }
 
 }  // namespace
