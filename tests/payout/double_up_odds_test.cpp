@@ -27,13 +27,10 @@ Poker TableBefore(const GuessCase& c, RandomSource& random) {
     // Fixed cards around the reference, none of rank 1 to 13 as a code
     // clash unless intended: slots before the reference hold a Four and a
     // Nine of block 4, later slots hold cards of block 3.
-    const int before[] = {43, 48, 50};
-    const int after[] = {0, 0, 28, 33, 38, 30};
+    const int before[] = {0, 43, 48, 50}, after[] = {0, 0, 28, 33, 38, 30};
     for (int slot = 1; slot <= 5; ++slot) {
-        if (slot < c.step) form.Card[slot] = static_cast<std::int16_t>(before[slot - 1]);
-        else if (slot == c.step) form.Card[slot] = static_cast<std::int16_t>(c.reference);
-        else form.Card[slot] = static_cast<std::int16_t>(after[slot]);
-        form.OldCard[slot] = static_cast<std::int16_t>(Rank(form.Card[slot]));
+        form.Card[slot] = std::int16_t(slot < c.step ? before[slot] : slot > c.step ? after[slot] : c.reference);
+        form.OldCard[slot] = std::int16_t(Rank(form.Card[slot]));
     }
     form.DoubleStep = static_cast<std::int16_t>(c.step);
     form.WinAmount = 4;
