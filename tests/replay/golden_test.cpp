@@ -28,13 +28,9 @@ Golden Read(const fs::path& file) {
     Golden golden;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
-        if (line.rfind("!> ", 0) == 0) {
-            golden.error.push_back(line.substr(3));
-            golden.script += "\n";
-            continue;
-        }
-        if (line.rfind("=> ", 0) == 0) {
-            if (golden.expectations.empty()) ADD_FAILURE() << file << ":" << number << ": expectation before any state";
+        if (line.rfind("!> ", 0) == 0 || line.rfind("=> ", 0) == 0) {
+            if (line[0] == '!') golden.error.push_back(line.substr(3));
+            else if (golden.expectations.empty()) ADD_FAILURE() << file << ":" << number << ": expectation before any state";
             else golden.expectations.back().emplace_back(number, line.substr(3));
             golden.script += "\n";  // keeps the driver's line numbers those of the file
             continue;

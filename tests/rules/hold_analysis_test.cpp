@@ -47,13 +47,6 @@ Holds KeepersOf(const Hand& hand) {
     return keep;
 }
 
-Holds Analyse(Poker& form, const Hand& hand) {
-    testing::EvaluateAndPreset(form, hand);
-    Holds shown{};
-    for (int slot = 1; slot <= 5; ++slot) shown[slot - 1] = form.Hold[slot].Visible;
-    return shown;
-}
-
 std::string Describe(const Hand& hand, const Holds& holds) {
     std::string text;
     for (int i = 0; i < 5; ++i) text += std::to_string(hand[i]) + (holds[i] ? "* " : " ");
@@ -71,7 +64,9 @@ TEST(HoldAnalysis, EveryHandKeepsExactlyItsMadeHandOrItsEqualRanks) {
         std::next_permutation(order.begin(), order.end());
         const Hand hand{sorted[order[0]], sorted[order[1]], sorted[order[2]], sorted[order[3]], sorted[order[4]]};
         const Holds expected = KeepersOf(hand);
-        const Holds shown = Analyse(form, hand);
+        testing::EvaluateAndPreset(form, hand);
+        Holds shown{};
+        for (int slot = 1; slot <= 5; ++slot) shown[slot - 1] = form.Hold[slot].Visible;
         if (shown != expected && ++wrong <= 5)
             ADD_FAILURE() << "shown " << Describe(hand, shown) << " expected " << Describe(hand, expected);
     });

@@ -25,14 +25,11 @@ public:
         game_.Click(*ButtonNamed(button));
         tracker.Observe(game_);
     }
-    void Card(int slot) {
+    // A click that reaches the game right after the ticks due `after` ms from now.
+    void Card(int slot, Millis after = 0) {
+        game_.AdvanceTo(now_ += after);
         game_.ClickLabel(slot);
         tracker.Observe(game_);
-    }
-    // A click that reaches the game right after the ticks due ms from now.
-    void CardAt(Millis ms, int slot) {
-        game_.AdvanceTo(now_ += ms);
-        Card(slot);
     }
     void Advance(Millis ms) {
         game_.AdvanceTo(now_ += ms);
@@ -91,7 +88,7 @@ TEST(SessionTracker, AScriptedSessionAddsUpAsWorkedOutByHand) {
     table.Force({26, 8, 32, 42, 12});
     table.Click("Deal1");
     table.Advance(1000);
-    table.CardAt(250, 1);
+    table.Card(1, 250);
     table.Card(5);
     table.Draw({4, 46, 35});
     ASSERT_TRUE(table.Game().Deal1.Visible);

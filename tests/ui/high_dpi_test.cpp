@@ -1,5 +1,6 @@
-// The table at 200%: twice the pixels, and cards drawn from the double-size
-// pictures as they are, not enlarged from small ones.
+// The table at 200%: twice the pixels, cards drawn from the double-size
+// pictures as they are, not enlarged from small ones, even button frames and
+// whole letters.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,7 +14,7 @@
 namespace velmora::ui {
 namespace {
 
-TEST(HighDpi, TheTableHasTwiceThePixelsAndCardsUseTheLargePictures) {
+TEST(HighDpi, TwiceThePixelsTheLargePicturesEvenFramesAndWholeLetters) {
     TableWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -32,15 +33,6 @@ TEST(HighDpi, TheTableHasTwiceThePixelsAndCardsUseTheLargePictures) {
         const QImage shown = shot.copy(card.x() * 2, card.y() * 2, 144, 194);
         EXPECT_EQ(shown, expected) << "slot " << slot;
     }
-}
-
-// Even button frames and whole letters at 200%, with a hand dealt so that
-// the message line shows descenders ("keep") and a pay line is lit.
-TEST(HighDpi, ButtonFramesAreEvenAndLettersWhole) {
-    TableWindow window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const QImage shot = testing::Shot(window);
     for (const char* name : {"Deal1", "About", "Sortie"})
         testing::ExpectEvenFrame(shot, *window.findChild<QWidget*>(name), 2);
     for (const char* name : {"Royal", "Straight", "Jack", "Panel", "Score"})
