@@ -18,8 +18,7 @@ TEST(ScriptedRandom, QueuedValuesComeFirstThenTheFallbackAndReseedsPassThrough) 
     EXPECT_EQ(scripted.Next(), 0.25f);
     EXPECT_EQ(scripted.Next(), 0.75f);
     const float fromFallback = scripted.Next();
-    EXPECT_GE(fromFallback, 0.0f);
-    EXPECT_LT(fromFallback, 1.0f);
+    EXPECT_TRUE(fromFallback >= 0.0f && fromFallback < 1.0f) << fromFallback;
     EXPECT_EQ(scripted.Rolls(), 3);
     EXPECT_EQ(scripted.Reseeds(), 1);
     EXPECT_EQ(fallbackReseeds, 1);

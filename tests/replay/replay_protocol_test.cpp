@@ -40,11 +40,15 @@ const char* const kStartUpState =
     R"({"enabled":false,"interval":500}],)"
     R"("Card":[0,0,0,0,0],"OldCard":[0,0,0,0,0],"WinAmount":0,"DoubleStep":0,"DoubleRoll":0,"HandPay":0})";
 
-TEST(ReplayProtocol, StartUpStateIsTheDocumentedOne) {
-    const Outcome run = Play("# nothing yet\r\n\n \t \r\nstate");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, std::string(kStartUpState) + "\n");
-    EXPECT_EQ(run.err, "");
+// Exit ends the script at once.
+TEST(ReplayProtocol, StartUpStateIsTheDocumentedOneAndExitEndsTheScript) {
+    for (const char* script :
+         {"# nothing yet\r\n\n \t \r\nstate", "state\nclick Sortie\nstate\nthis is not a command\n"}) {
+        const Outcome run = Play(script);
+        EXPECT_EQ(run.status, 0) << script;
+        EXPECT_EQ(run.out, std::string(kStartUpState) + "\n") << script;
+        EXPECT_EQ(run.err, "") << script;
+    }
 }
 
 TEST(ReplayProtocol, BadInputStopsWithTheLineNumberAndStatusTwo) {
@@ -138,13 +142,6 @@ TEST(ReplayProtocol, AdviceRefusesRepeatedCards) {
     EXPECT_TRUE(AdviceJson(form).has_value());
     form.Card[5] = form.Picture[5].Frame = 1;
     EXPECT_FALSE(AdviceJson(form).has_value());
-}
-
-TEST(ReplayProtocol, ExitEndsTheScriptAtOnce) {
-    const Outcome run = Play("state\nclick Sortie\nstate\nthis is not a command\n");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, std::string(kStartUpState) + "\n");
-    EXPECT_EQ(run.err, "");
 }
 
 }  // namespace

@@ -17,8 +17,6 @@ QString NameOf(QWidget* widget) {
     return accessible ? accessible->text(QAccessible::Name) : QString();
 }
 
-QAccessible::Role RoleOf(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->role(); }
-
 class VirtualTable : public ::testing::Test {
 protected:
     VirtualTable() : window_(random_, [this] { return now_; }) {
@@ -56,11 +54,10 @@ protected:
 // Space and Enter do nothing; after a win it is on Take, after Double on Big.
 TEST_F(VirtualTable, AWholeSessionFromTheKeyboardAlone) {
     window_.activateWindow();
-    const auto buttonEnabled = [this](const char* name) { return Child(name)->isEnabled(); };
     EXPECT_EQ(Focused(), "Deal1");
     Key(Qt::Key_3);  // before the first deal, a card key does nothing
     Key(Qt::Key_Space);  // deal
-    EXPECT_FALSE(buttonEnabled("Deal1"));
+    EXPECT_FALSE(Child("Deal1")->isEnabled());
     EXPECT_NE(Focused(), "About");
     Key(Qt::Key_Space);  // while the cards turn up: nothing, nor does a card key
     Key(Qt::Key_Return);
@@ -82,7 +79,7 @@ TEST_F(VirtualTable, AWholeSessionFromTheKeyboardAlone) {
     Key(Qt::Key_5);
     Force({CardRoll(16), CardRoll(33), CardRoll(47)});
     Key(Qt::Key_Return);  // draw three: a pair of Jacks
-    EXPECT_FALSE(buttonEnabled("Deal2"));
+    EXPECT_FALSE(Child("Deal2")->isEnabled());
     Key(Qt::Key_Space);
     Advance(1500);
     EXPECT_EQ(window_.Model().Panel.Caption, "You Win 1 Point");
@@ -123,8 +120,8 @@ TEST_F(VirtualTable, AClickLeavesTheKeyboardFocusWhereTheGamePutIt) {
 }
 
 TEST_F(VirtualTable, AssistiveTechnologyHearsTheCardsTheLinesAndTheMessages) {
-    EXPECT_EQ(RoleOf(Child("Label1")), QAccessible::Graphic);
-    EXPECT_EQ(RoleOf(Child("Royal")), QAccessible::StaticText);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Child("Label1"))->role(), QAccessible::Graphic);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Child("Royal"))->role(), QAccessible::StaticText);
     EXPECT_EQ(NameOf(Child("Label1")), "Card 1: face down");
     EXPECT_EQ(NameOf(Child("Score")), "Credits: 10");
     EXPECT_EQ(NameOf(Child("Royal")), "Royal Flush, pays 300");
