@@ -11,36 +11,32 @@ namespace {
 // The value that makes a roll give `code`.
 float RollFor(int code) { return (code - 0.5f) / 52; }
 
-struct Scripted {
-    ClockSeededGenerator fallback{99, [] { return std::uint64_t{7}; }};
-    ScriptedRandom random{fallback};
-    Poker form{random};
-};
-
 // For each slot: every value of its exclusion set is refused in turn, then a
 // value outside it is taken; the old cards of later slots are not looked at.
 TEST(CardDrawing, EachSlotAvoidsExactlyItsExclusionSet) {
     for (int slot = 1; slot <= 5; ++slot) {
-        Scripted t;
+        ClockSeededGenerator fallback(99, [] { return std::uint64_t{7}; });
+        ScriptedRandom random(fallback);
+        Poker form(random);
         for (int s = 1; s <= 5; ++s) {
-            t.form.Card[s] = static_cast<std::int16_t>(10 + s);     // 11..15 on the table
-            t.form.OldCard[s] = static_cast<std::int16_t>(20 + s);  // 21..25 before
+            form.Card[s] = static_cast<std::int16_t>(10 + s);     // 11..15 on the table
+            form.OldCard[s] = static_cast<std::int16_t>(20 + s);  // 21..25 before
         }
         std::vector<int> excluded;
         for (int s = 1; s <= 5; ++s) {
             excluded.push_back(s == slot ? 20 + s : 10 + s);  // the others' cards, and its own card, soon old
             if (s < slot) excluded.push_back(20 + s);          // the old cards of earlier slots
         }
-        for (const int code : excluded) t.random.Queue(RollFor(code));
+        for (const int code : excluded) random.Queue(RollFor(code));
         const int laterOld = slot < 5 ? 20 + slot + 1 : 40;  // allowed: not in the set
-        t.random.Queue(RollFor(laterOld));
-        t.form.OldCard[slot] = 99;  // overwritten by the slot's own card first
-        t.form.Card[slot] = static_cast<std::int16_t>(20 + slot);
-        t.form.DrawCard(slot);
-        EXPECT_EQ(t.form.Card[slot], laterOld) << "slot " << slot;
-        EXPECT_EQ(t.form.OldCard[slot], 20 + slot) << "slot " << slot;
-        EXPECT_EQ(t.random.Rolls(), static_cast<long long>(excluded.size()) + 1) << "slot " << slot;
-        EXPECT_EQ(t.random.Reseeds(), t.random.Rolls());
+        random.Queue(RollFor(laterOld));
+        form.OldCard[slot] = 99;  // overwritten by the slot's own card first
+        form.Card[slot] = static_cast<std::int16_t>(20 + slot);
+        form.DrawCard(slot);
+        EXPECT_EQ(form.Card[slot], laterOld) << "slot " << slot;
+        EXPECT_EQ(form.OldCard[slot], 20 + slot) << "slot " << slot;
+        EXPECT_EQ(random.Rolls(), static_cast<long long>(excluded.size()) + 1) << "slot " << slot;
+        EXPECT_EQ(random.Reseeds(), random.Rolls());
     }
 }
 

@@ -37,13 +37,11 @@ inline void ExpectEvenFrame(const QImage& shot, const QWidget& button, qreal sca
     const QRect r = InDevicePixels(button.geometry(), scale);
     const int line = std::max(1, qRound(scale));
     const auto black = [&](int x, int y) { return (shot.pixel(x, y) & 0xFFFFFF) == 0; };
+    const int cx = r.center().x(), cy = r.center().y();
     for (int i = 0; i <= line; ++i) {
-        const bool expected = i < line;
-        const int midX = r.center().x(), midY = r.center().y();
-        EXPECT_EQ(black(midX, r.top() + i), expected) << button.objectName().toStdString() << " top " << i;
-        EXPECT_EQ(black(midX, r.bottom() - i), expected) << button.objectName().toStdString() << " bottom " << i;
-        EXPECT_EQ(black(r.left() + i, midY), expected) << button.objectName().toStdString() << " left " << i;
-        EXPECT_EQ(black(r.right() - i, midY), expected) << button.objectName().toStdString() << " right " << i;
+        const QPoint side[] = {{cx, r.top() + i}, {cx, r.bottom() - i}, {r.left() + i, cy}, {r.right() - i, cy}};
+        for (int s = 0; s < 4; ++s)  // top, bottom, left, right
+            EXPECT_EQ(black(side[s].x(), side[s].y()), i < line) << button.objectName().toStdString() << " side " << s;
     }
 }
 
