@@ -2,6 +2,8 @@
 // against figures worked out by hand.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "session/hold_advice.h"
 #include "session/session_tracker.h"
 #include "strategy/pays.h"
@@ -99,19 +101,15 @@ TEST(SessionTracker, AScriptedSessionAddsUpAsWorkedOutByHand) {
     ASSERT_EQ(table.Game().Score.Caption, "00012");
 
     const SessionStats& stats = table.tracker.Stats();
-    EXPECT_EQ(stats.hands, 4);
-    EXPECT_EQ(stats.bet, 4);
-    EXPECT_EQ(stats.taken, 6);
+    EXPECT_EQ(std::tuple(stats.hands, stats.bet, stats.taken), std::tuple(4, 4, 6));
     EXPECT_EQ(stats.credits, (std::vector<double>{10, 9, 10, 9, 12}));
     strategy::PerClass<int> made{};
     for (const HandClass hand : {HandClass::StraightFlush, HandClass::JacksOrBetter, HandClass::Nothing, HandClass::Straight})
         made[Index(hand)] = 1;
     EXPECT_EQ(stats.made, made);
-    EXPECT_EQ(stats.doubleUp.rounds, 2);
-    EXPECT_EQ(stats.doubleUp.rightGuesses, 2);
-    EXPECT_EQ(stats.doubleUp.wrongGuesses, 1);
-    EXPECT_EQ(stats.doubleUp.risked, 51);
-    EXPECT_EQ(stats.doubleUp.broughtHome, 2);
+    const auto& guesses = stats.doubleUp;  // rounds, right and wrong guesses, points risked and brought home
+    EXPECT_EQ(std::tuple(guesses.rounds, guesses.rightGuesses, guesses.wrongGuesses, guesses.risked, guesses.broughtHome),
+              std::tuple(2, 2, 1, 51, 2));
 
     const std::vector<DrawDecision>& decisions = table.tracker.Decisions();
     ASSERT_EQ(decisions.size(), 4u);
