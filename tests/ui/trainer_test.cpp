@@ -46,8 +46,9 @@ QStringList Reachable(QWidget* widget, QAccessibleInterface* node = nullptr) {
 }
 
 // The advisor's signs and words for the cards a hold keeps: King of Clubs,
-// Ace of Diamonds, Queen of Hearts, Jack of Spades, Ten of Clubs.
-TEST(HoldText, SignsAndWordsKeepTheCardsInTheirSlots) {
+// Ace of Diamonds, Queen of Hearts, Jack of Spades, Ten of Clubs; and what
+// it says of the table's draw.
+TEST(HoldText, SignsAndWordsKeepTheCardsInTheirSlotsAndNameWhatTheTableDrawBars) {
     const strategy::Deal deal{13, 14, 38, 50, 10};
     const QChar gap(0x00a0);
     EXPECT_EQ(QStringList({KeptCards(deal, 0b11111), KeptCards(deal, 0b10010), KeptCards(deal, 1), KeptCards(deal, 0)}),
@@ -57,12 +58,9 @@ TEST(HoldText, SignsAndWordsKeepTheCardsInTheirSlots) {
     // The last two joined as the language joins them: "and", or a comma.
     EXPECT_TRUE(HoldInWords(deal, 0b01111).startsWith("keep King of Clubs, Ace of Diamonds, Queen of Hearts"));
     EXPECT_TRUE(!IsRedCard(13) && IsRedCard(14) && IsRedCard(38) && !IsRedCard(50));
-}
 
-// Where the table's draw keeps a card of the last hand out, the advisor
-// says which card, from which slots, and what that costs the hold.
-TEST(TableDrawText, NamesTheBarredCardAndWhatTheHoldLoses) {
-    const QString gap(QChar(0x00a0));
+    // Where the table's draw keeps a card of the last hand out, the advisor
+    // says which card, from which slots, and what that costs the hold.
     // Ace, King, Queen and Jack of Spades held while slot 1 showed the Ten of
     // Spades last hand: the royal cannot come.
     const session::HoldAdvice royal = session::Advise({40, 52, 51, 50, 2}, {49, 3, 4, 5, 6});
