@@ -25,20 +25,18 @@ Outcome Play(const std::string& script) {
 // The state at start-up, exactly as the driver's documentation gives it.
 const char* const kStartUpState =
     R"({"time":0,"rolls":0,"about":false,"pointer":0,"focus":"Deal1","Score":"00010",)"
-    R"("Panel":"Press Deal to Start the Game",)"
-    R"("buttons":{"Deal1":{"visible":true,"enabled":true},"Deal2":{"visible":false,"enabled":true},)"
-    R"("Cancel":{"visible":false,"enabled":true},"Take":{"visible":false,"enabled":true},)"
-    R"("DoubleB":{"visible":false,"enabled":true},"Big":{"visible":false,"enabled":true},)"
-    R"("Small":{"visible":false,"enabled":true},"About":{"visible":true,"enabled":true},)"
-    R"("Sortie":{"visible":true,"enabled":true}},)"
+    R"("Panel":"Press Deal to Start the Game","buttons":{"Deal1":{"visible":true,"enabled":true},)"
+    R"("Deal2":{"visible":false,"enabled":true},"Cancel":{"visible":false,"enabled":true},)"
+    R"("Take":{"visible":false,"enabled":true},"DoubleB":{"visible":false,"enabled":true},)"
+    R"("Big":{"visible":false,"enabled":true},"Small":{"visible":false,"enabled":true},)"
+    R"("About":{"visible":true,"enabled":true},"Sortie":{"visible":true,"enabled":true}},)"
     R"("Hold":[false,false,false,false,false],"Picture":[53,53,53,53,53],)"
     R"("paytable":{"Royal":4210752,"SFlush":4210752,"Kind":4210752,"Full":4210752,"Flush":4210752,)"
     R"("Straight":4210752,"Tree":4210752,"Two":4210752,"Jack":4210752},)"
-    R"("Timer":[{"enabled":false,"interval":250},{"enabled":false,"interval":250},)"
-    R"({"enabled":false,"interval":250},{"enabled":false,"interval":250},)"
-    R"({"enabled":false,"interval":250},{"enabled":false,"interval":250},)"
-    R"({"enabled":false,"interval":500}],)"
-    R"("Card":[0,0,0,0,0],"OldCard":[0,0,0,0,0],"WinAmount":0,"DoubleStep":0,"DoubleRoll":0,"HandPay":0})";
+    R"("Timer":[{"enabled":false,"interval":250},{"enabled":false,"interval":250},{"enabled":false,"interval":250},)"
+    R"({"enabled":false,"interval":250},{"enabled":false,"interval":250},{"enabled":false,"interval":250},)"
+    R"({"enabled":false,"interval":500}],"Card":[0,0,0,0,0],"OldCard":[0,0,0,0,0],)"
+    R"("WinAmount":0,"DoubleStep":0,"DoubleRoll":0,"HandPay":0})";
 
 // Exit ends the script at once.
 TEST(ReplayProtocol, StartUpStateIsTheDocumentedOneAndExitEndsTheScript) {
