@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QApplication>
 #include <QKeyEvent>
-#include <QTest>
 
-#include "ui/table_window.h"
+#include "virtual_table.h"
 
 namespace velmora::ui {
 namespace {
@@ -17,43 +15,10 @@ QString NameOf(QWidget* widget) {
     return accessible ? accessible->text(QAccessible::Name) : QString();
 }
 
-class VirtualTable : public ::testing::Test {
-protected:
-    VirtualTable() : window_(random_, [this] { return now_; }) {
-        // Deal: Jack of Clubs, Five of Clubs, Nine of Spades, Jack of Diamonds, Two of Spades.
-        for (const int code : {11, 5, 48, 24, 41}) random_.Queue((code - 0.5f) / 52);
-        window_.show();
-    }
-    void Advance(Millis ms) {
-        now_ += ms;
-        window_.RunDueTicks();
-    }
-    QWidget* Child(const char* name) { return window_.findChild<QWidget*>(name); }
-    // Keys go where the focus is, as they would from the keyboard: the
-    // About window while it is open, else the table's focused widget.
-    void Key(Qt::Key key) {
-        QWidget* window = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &window_;
-        QWidget* target = window->focusWidget() ? window->focusWidget() : window;
-        QTest::keyClick(target, key);
-        QApplication::processEvents();
-    }
-    void Force(std::initializer_list<float> rolls) {
-        for (const float u : rolls) random_.Queue(u);
-    }
-    static float CardRoll(int code) { return (code - 0.5f) / 52; }
-    QString Focused() { return window_.focusWidget() ? window_.focusWidget()->objectName() : QString(); }
-
-    ClockSeededGenerator fallback_{9};
-    ScriptedRandom random_{fallback_};
-    Millis now_ = 0;
-    TableWindow window_;
-};
-
 // A whole session from the keyboard alone. The focus never falls to About
 // or Exit by itself: while the cards turn up it stays with the table, where
 // Space and Enter do nothing; after a win it is on Take, after Double on Big.
 TEST_F(VirtualTable, AWholeSessionFromTheKeyboardAlone) {
-    window_.activateWindow();
     EXPECT_EQ(Focused(), "Deal1");
     Key(Qt::Key_3);  // before the first deal, a card key does nothing
     Key(Qt::Key_Space);  // deal
@@ -77,14 +42,15 @@ TEST_F(VirtualTable, AWholeSessionFromTheKeyboardAlone) {
     Key(Qt::Key_3), Key(Qt::Key_5);  // let it go again, and hold the Two
     EXPECT_TRUE(!window_.Model().Hold[3].Visible && window_.Model().Hold[5].Visible);
     Key(Qt::Key_5);
-    Force({CardRoll(16), CardRoll(33), CardRoll(47)});
+    Force({16, 33, 47});
     Key(Qt::Key_Return);  // draw three: a pair of Jacks
     EXPECT_FALSE(Child("Deal2")->isEnabled());
     Key(Qt::Key_Space);
     Advance(1500);
     EXPECT_EQ(window_.Model().Panel.Caption, "You Win 1 Point");
     EXPECT_EQ(Focused(), "Take");
-    Force({CardRoll(2), CardRoll(13), 0.995f});  // a Two, then a King that stands
+    Force({2, 13});  // a Two, then a King that stands
+    random_.Queue(0.995f);
     Key(Qt::Key_U);  // Double
     EXPECT_EQ(Focused(), "Big");
     Key(Qt::Key_Space);  // Big: right
@@ -105,7 +71,6 @@ TEST_F(VirtualTable, AWholeSessionFromTheKeyboardAlone) {
 // Mouse and keyboard together: a click leaves the keyboard focus where the
 // game put it, so Space and Enter press that button, not the one clicked.
 TEST_F(VirtualTable, AClickLeavesTheKeyboardFocusWhereTheGamePutIt) {
-    window_.activateWindow();
     const auto click = [this](const char* name) { QTest::mouseClick(Child(name), Qt::LeftButton); };
     click("About");
     click("cmdOk");

@@ -27,6 +27,7 @@
 #include "ui/look.h"
 #include "ui/table_draw_text.h"
 #include "ui/table_window.h"
+#include "virtual_table.h"
 
 // So that a failed comparison prints the texts.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
@@ -166,42 +167,14 @@ TEST(AdvisorPanel, RanksTiesMarksYoursAndSaysWhatTheDrawGaveUp) {
     EXPECT_EQ(line("YourHold")->accessibleName() + ranks(0)->accessibleName(), "");
 }
 
-class Trainer : public ::testing::Test {
+class Trainer : public VirtualTable {
 protected:
-    Trainer() : window_(random_, [this] { return now_; }) {
-        // Jack of Clubs, Five of Clubs, Nine of Spades, Jack of Diamonds, Two
-        // of Spades: the game holds the Jacks, the best hold.
-        for (const int code : kDeal) random_.Queue((code - 0.5f) / 52);
-        window_.show();
-        window_.activateWindow();
-        QApplication::processEvents();
-    }
-    void Advance(Millis ms) {
-        now_ += ms;
-        window_.RunDueTicks();
-    }
-    // Keys go to the active window, as they would from the keyboard.
-    void Key(Qt::Key key) {
-        QWidget* window = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
-                          : QApplication::activeWindow() ? QApplication::activeWindow() : &window_;
-        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
-        QApplication::processEvents();
-    }
     QString Spoken(const char* name) {
         QWidget* widget = window_.findChild<QWidget*>(name);
         return widget ? QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name) : QString();
     }
     QWidget* Warning() { return window_.findChild<QWidget*>("MistakeWarning"); }
     static QString kJacks() { return QLocale().createSeparatedList({"Jack of Clubs", "Jack of Diamonds"}); }
-    void Force(std::initializer_list<int> codes) {
-        for (const int code : codes) random_.Queue((code - 0.5f) / 52);
-    }
-
-    static constexpr strategy::Deal kDeal{11, 5, 48, 24, 41};
-    ClockSeededGenerator fallback_{9};
-    ScriptedRandom random_{fallback_};
-    Millis now_ = 0;
-    TableWindow window_;
 };
 
 // The panel follows each deal and each HOLD and leaves the table as it was;
