@@ -10,6 +10,13 @@
 
 namespace velmora::ui::testing {
 
+// A window's child by its name; a failure when there is none.
+inline QWidget* Child(const QWidget& window, const QString& name) {
+    QWidget* child = window.findChild<QWidget*>(name);
+    EXPECT_NE(child, nullptr) << name.toStdString();
+    return child;
+}
+
 // The window as it shows on the screen, in device pixels.
 inline QImage Shot(QWidget& window) { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 

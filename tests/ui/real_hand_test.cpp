@@ -16,11 +16,7 @@ namespace {
 
 float RollFor(int code) { return (code - 0.5f) / 52; }
 
-QWidget* Child(const QWidget& window, const QString& name) {
-    QWidget* child = window.findChild<QWidget*>(name);
-    EXPECT_NE(child, nullptr) << name.toStdString();
-    return child;
-}
+using testing::Child;
 
 TEST(RealWindow, PlaysAHandWithMouseAndKeyboard) {
     ClockSeededGenerator fallback(5);

@@ -12,11 +12,7 @@
 namespace velmora::ui {
 namespace {
 
-QWidget* Child(const QWidget& window, const char* name) {
-    QWidget* child = window.findChild<QWidget*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
+using testing::Child;
 
 TEST(TableWindow, OnlyDealAboutAndExitShowAndDealHasTheFocus) {
     TableWindow window;
