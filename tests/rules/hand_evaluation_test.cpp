@@ -10,10 +10,6 @@ namespace {
 
 using testing::Hand;
 
-void Place(Poker& form, const Hand& hand) {
-    for (int slot = 1; slot <= 5; ++slot) form.Card[slot] = static_cast<std::int16_t>(hand[slot - 1]);
-}
-
 constexpr int kNone = 9;
 constexpr int kSeveral = 10;
 
@@ -32,17 +28,13 @@ TEST(HandEvaluation, EveryHandMarksTheLineTheTextbookCountsGive) {
     long perLine[kSeveral + 1] = {};
     long orderMismatches = 0;
     testing::ForEveryHand([&](const Hand& hand) {
-        Place(form, hand);
-        form.EvaluateHand();
+        testing::EvaluateAndPreset(form, hand);
         const int line = GreenLine(form);
         ++perLine[line];
-        form.ClearPayHighlight();
         for (const Hand& reordered : {Hand{hand[4], hand[3], hand[2], hand[1], hand[0]},
                                       Hand{hand[2], hand[4], hand[0], hand[3], hand[1]}}) {
-            Place(form, reordered);
-            form.EvaluateHand();
+            testing::EvaluateAndPreset(form, reordered);
             if (GreenLine(form) != line && ++orderMismatches < 5) ADD_FAILURE() << "slot order changed " << line;
-            form.ClearPayHighlight();
         }
     });
     // Royal Flush down to Jacks or Better, then no line and several lines.
