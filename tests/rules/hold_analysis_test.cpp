@@ -47,12 +47,6 @@ Holds KeepersOf(const Hand& hand) {
     return keep;
 }
 
-std::string Describe(const Hand& hand, const Holds& holds) {
-    std::string text;
-    for (int i = 0; i < 5; ++i) text += std::to_string(hand[i]) + (holds[i] ? "* " : " ");
-    return text;
-}
-
 // Every hand, each dealt in the next of the 120 slot orders in turn, so that
 // every pattern of slots comes up: the markers shown are exactly the keepers,
 // whichever slots the cards lie in.
@@ -68,7 +62,8 @@ TEST(HoldAnalysis, EveryHandKeepsExactlyItsMadeHandOrItsEqualRanks) {
         Holds shown{};
         for (int slot = 1; slot <= 5; ++slot) shown[slot - 1] = form.Hold[slot].Visible;
         if (shown != expected && ++wrong <= 5)
-            ADD_FAILURE() << "shown " << Describe(hand, shown) << " expected " << Describe(hand, expected);
+            ADD_FAILURE() << ::testing::PrintToString(hand) << ": shown " << ::testing::PrintToString(shown)
+                          << ", expected " << ::testing::PrintToString(expected);
     });
     EXPECT_EQ(wrong, 0);
 }
