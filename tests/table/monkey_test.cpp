@@ -19,11 +19,6 @@
 namespace velmora {
 namespace {
 
-long long EventsToRun() {
-    const char* events = std::getenv("VELMORA_MONKEY_EVENTS");
-    return events ? std::atoll(events) : 2'000'000;
-}
-
 long PeakRssKiB() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -70,7 +65,8 @@ TEST(Monkey, RandomPlayKeepsTheTableSound) {
 
     double credits = 10;
     long long deals = 0, takes = 0, doubles = 0, failures = 0;
-    const long long events = EventsToRun();
+    const char* wanted = std::getenv("VELMORA_MONKEY_EVENTS");
+    const long long events = wanted ? std::atoll(wanted) : 2'000'000;
     long rssAfterWarmUp = 0;
     for (long long event = 0; event < events && failures < 5; ++event) {
         if (event == events / 10) rssAfterWarmUp = PeakRssKiB();

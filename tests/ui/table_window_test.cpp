@@ -14,10 +14,17 @@ namespace {
 
 using testing::Child;
 
-TEST(TableWindow, OnlyDealAboutAndExitShowAndDealHasTheFocus) {
+// The window as it opens, on the screen.
+class OpenWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
     TableWindow window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+};
+
+TEST_F(OpenWindow, OnlyDealAboutAndExitShowAndDealHasTheFocus) {
     EXPECT_EQ(window.minimumSize(), window.maximumSize());  // not resizable
     for (const char* name : {"Deal1", "About", "Sortie"}) EXPECT_TRUE(Child(window, name)->isVisible()) << name;
     for (const char* name : {"Deal2", "Cancel", "Take", "DoubleB", "Big", "Small", "Hold1", "Hold2", "Hold3", "Hold4", "Hold5"})
@@ -38,10 +45,7 @@ TEST(TableWindow, TabGoesThroughTheButtonsInTheirOrder) {
     EXPECT_EQ(Child(window, "Label1")->focusPolicy(), Qt::NoFocus);
 }
 
-TEST(TableWindow, PixelsShowTheDesignState) {
-    TableWindow window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+TEST_F(OpenWindow, PixelsShowTheDesignState) {
     const QImage shot = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(shot.size(), QSize(534, 335));
 
@@ -67,10 +71,7 @@ TEST(TableWindow, PixelsShowTheDesignState) {
         EXPECT_EQ(shot.copy(Child(window, slot)->geometry()), first) << slot;
 }
 
-TEST(TableWindow, AboutIsModalAndLeavesTheTableAsItWas) {
-    TableWindow window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+TEST_F(OpenWindow, AboutIsModalAndLeavesTheTableAsItWas) {
     // The table and the credits; the buttons are left out, since the click
     // on About gives it the keyboard focus as any click on a button does.
     const QRect table(0, 0, 534, 70);
