@@ -30,7 +30,7 @@ Golden Read(const fs::path& file) {
     for (int number = 1; std::getline(in, line); ++number) {
         if (line.rfind("!> ", 0) == 0 || line.rfind("=> ", 0) == 0) {
             if (line[0] == '!') golden.error.push_back(line.substr(3));
-            else if (golden.expectations.empty()) ADD_FAILURE() << file << ":" << number << ": expectation before any state";
+            else if (golden.expectations.empty()) ADD_FAILURE() << file << ":" << number << ": no state before it";
             else golden.expectations.back().emplace_back(number, line.substr(3));
             golden.script += "\n";  // keeps the driver's line numbers those of the file
             continue;

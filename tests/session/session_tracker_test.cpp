@@ -107,8 +107,8 @@ TEST(SessionTracker, AScriptedSessionAddsUpAsWorkedOutByHand) {
     for (const HandClass hand : {HandClass::StraightFlush, HandClass::JacksOrBetter, HandClass::Nothing, HandClass::Straight})
         made[Index(hand)] = 1;
     EXPECT_EQ(stats.made, made);
-    const auto& guesses = stats.doubleUp;  // rounds, right and wrong guesses, points risked and brought home
-    EXPECT_EQ(std::tuple(guesses.rounds, guesses.rightGuesses, guesses.wrongGuesses, guesses.risked, guesses.broughtHome),
+    const auto& up = stats.doubleUp;  // rounds, right and wrong guesses, points risked and brought home
+    EXPECT_EQ(std::tuple(up.rounds, up.rightGuesses, up.wrongGuesses, up.risked, up.broughtHome),
               std::tuple(2, 2, 1, 51, 2));
 
     const std::vector<DrawDecision>& decisions = table.tracker.Decisions();

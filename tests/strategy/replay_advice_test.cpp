@@ -50,8 +50,8 @@ TEST(ReplayAdvice, FirstAndSecondHandAndRefusedWithoutCardsOrWithOtherWords) {
     const std::vector<double> card = Numbers(line[2], "Card"), old = Numbers(line[2], "OldCard");
     ASSERT_EQ(card.size() + old.size(), 10u);
     const Deal second{int(card[0]), int(card[1]), int(card[2]), int(card[3]), int(card[4])};
-    const HoldValueSet table = TableHoldValues(second, {int(old[0]), int(old[1]), int(old[2]), int(old[3]), int(old[4])},
-                                               GamePays());
+    const PreviousCards previous{int(old[0]), int(old[1]), int(old[2]), int(old[3]), int(old[4])};
+    const HoldValueSet table = TableHoldValues(second, previous, GamePays());
     EXPECT_NE(table, HoldValues(second, GamePays()));
     ExpectAdvice(line[3], "table", second, table);
     ExpectAdvice(line[4], "deck", second, HoldValues(second, GamePays()));
