@@ -216,12 +216,12 @@ TEST_F(Trainer, ThePanelFollowsTheGameAndKeepsTheWindowOnTheScreen) {
     Advance(1250);
     // The second hand is valued under the table's draw, the first hand's cards kept out where they are.
     strategy::Deal deal{};
-    strategy::PreviousCards previous{};
+    strategy::PreviousCards old{};
     for (int slot = 1; slot <= 5; ++slot) {
         deal[slot - 1] = window_.Model().Card[slot];
-        previous[slot - 1] = window_.Model().OldCard[slot];
+        old[slot - 1] = window_.Model().OldCard[slot];
     }
-    const auto values = strategy::TableHoldValues(deal, previous, strategy::GamePays());
+    const auto values = strategy::TableHoldValues(deal, old, strategy::GamePays());
     const int best = strategy::BestHold(values);
     EXPECT_TRUE(Spoken("RankedHold1").startsWith(
         QStringLiteral("Hold number 1: %1, worth %2 credits").arg(HoldInWords(deal, best), CreditsText(values[best]))))
