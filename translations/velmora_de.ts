@@ -303,16 +303,10 @@ velmora(6) und die README erklären das Spiel.
             <translation>Spielanleitung und alle Regeln:</translation>
         </message>
         <message>
-            <source>Jacks or Better video poker with a big-or-small
-double-up. Free to play; no real money.</source>
-            <translation>Video-Poker „Buben oder besser“ mit Risikospiel
-Höher oder Tiefer. Kostenlos, ohne echtes Geld.</translation>
-        </message>
-        <message>
-            <source>The trainer (best holds, statistics): right-click
-the table, or press the menu key.</source>
-            <translation>Berater und Statistik: Rechtsklick auf den
-Tisch, oder die Menütaste drücken.</translation>
+            <source>Jacks or Better video poker; no real money.
+Trainer: right-click the table or press Menu.</source>
+            <translation>Video-Poker „Buben oder besser“, ohne echtes Geld.
+Trainer: Rechtsklick auf den Tisch oder Menütaste.</translation>
         </message>
         <message>
             <source>OK</source>

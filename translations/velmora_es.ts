@@ -303,16 +303,10 @@ velmora(6) y el README explican el juego.
             <translation>Cómo jugar, y todas las reglas:</translation>
         </message>
         <message>
-            <source>Jacks or Better video poker with a big-or-small
-double-up. Free to play; no real money.</source>
-            <translation>Videopóker Jotas o mejor con doble o nada
-a mayor o menor. Gratis, sin dinero real.</translation>
-        </message>
-        <message>
-            <source>The trainer (best holds, statistics): right-click
-the table, or press the menu key.</source>
-            <translation>Asesor y estadísticas: clic derecho en la
-mesa, o pulse la tecla de menú.</translation>
+            <source>Jacks or Better video poker; no real money.
+Trainer: right-click the table or press Menu.</source>
+            <translation>Videopóker Jotas o mejor, sin dinero real.
+Asesor: clic derecho en la mesa o tecla Menú.</translation>
         </message>
         <message>
             <source>OK</source>

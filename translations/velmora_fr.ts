@@ -303,16 +303,10 @@ velmora(6) et le README expliquent le jeu.
             <translation>Comment jouer, et toutes les règles :</translation>
         </message>
         <message>
-            <source>Jacks or Better video poker with a big-or-small
-double-up. Free to play; no real money.</source>
-            <translation>Vidéo poker Valets ou mieux, quitte ou double
-au plus ou moins. Gratuit, sans argent réel.</translation>
-        </message>
-        <message>
-            <source>The trainer (best holds, statistics): right-click
-the table, or press the menu key.</source>
-            <translation>Conseiller et statistiques : clic droit sur la
-table, ou la touche Menu du clavier.</translation>
+            <source>Jacks or Better video poker; no real money.
+Trainer: right-click the table or press Menu.</source>
+            <translation>Vidéo poker Valets ou mieux, sans argent réel.
+Conseiller : clic droit sur la table ou touche Menu.</translation>
         </message>
         <message>
             <source>OK</source>

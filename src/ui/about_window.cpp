@@ -61,11 +61,10 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     AddLine(this, kAboutRights, "Label3", tr("Copyright \u00A9 2026 the Velmora authors"), kOrange, small);
     AddLine(this, kAboutInvitation, "Label7", tr("How to play, and the rules in full:"), kLightOrange, small);
     AddLine(this, kAboutAddress, "Label4", ReadmeLocation(), kOrange, SansFont(9.75, true));
-    AddLine(this, kAboutNote, "Label5", tr("Jacks or Better video poker with a big-or-small\ndouble-up. Free to play; no real money."),
+    // The product note also tells a new player where the trainer is.
+    AddLine(this, kAboutNote, "Label5",
+            tr("Jacks or Better video poker; no real money.\nTrainer: right-click the table or press Menu."),
             kLightOrange, small)
-        ->SetWordWrap(true);
-    AddLine(this, kAboutTrainer, "TrainerHint",
-            tr("The trainer (best holds, statistics): right-click\nthe table, or press the menu key."), kOrange, small)
         ->SetWordWrap(true);
 
     ok_ = new WordButton(tr("OK"), ToQColor(kLightOrange), this);

@@ -33,19 +33,15 @@ constexpr QRect ClickAreaRect(int slot) { return Twips(kHoldLeft[slot - 1], 2700
 constexpr QRect ButtonRect(int top) { return Twips(6360, top, 1575, 555); }
 
 // The About window.
-// Below the note, two lines tell where the trainer is; the rule and OK
-// stand that much lower than they would without them.
-constexpr int kAboutTrainerRoom = 540;
-constexpr QSize kAboutClientSize(4515 / kTwipsPerPixel, (4335 + kAboutTrainerRoom) / kTwipsPerPixel);  // 301 x 325
+constexpr QSize kAboutClientSize(4515 / kTwipsPerPixel, 4335 / kTwipsPerPixel);  // 301 x 289
 constexpr QRect kAboutTitle = Twips(240, 240, 4020, 1650);
 constexpr QRect kAboutRights = Twips(180, 2040, 4140, 255);
 constexpr QRect kAboutInvitation = Twips(180, 2340, 4140, 195);
 constexpr QRect kAboutAddress = Twips(180, 2580, 4140, 255);
-constexpr QRect kAboutNote = Twips(180, 2940, 4140, 510);  // room for a longer wording
-constexpr QRect kAboutTrainer = Twips(180, 2940 + kAboutTrainerRoom, 4140, 435);
-constexpr int kAboutRuleY = (3480 + kAboutTrainerRoom) / kTwipsPerPixel;
+constexpr QRect kAboutNote = Twips(180, 2940, 4140, 435);
+constexpr int kAboutRuleY = 3480 / kTwipsPerPixel;
 constexpr int kAboutRuleLeft = 120 / kTwipsPerPixel;
 constexpr int kAboutRuleRight = 4380 / kTwipsPerPixel;
-constexpr QRect kAboutOk = Twips(1560, 3720 + kAboutTrainerRoom, 1395, 435);
+constexpr QRect kAboutOk = Twips(1560, 3720, 1395, 435);
 
 }  // namespace velmora::ui

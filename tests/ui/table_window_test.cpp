@@ -82,7 +82,7 @@ TEST_F(OpenWindow, AboutIsModalAndLeavesTheTableAsItWas) {
     QWidget* about = QApplication::activeModalWidget();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->objectName(), "frmAbout");
-    EXPECT_EQ(about->size(), QSize(301, 325));
+    EXPECT_EQ(about->size(), QSize(301, 289));
     EXPECT_TRUE(window.Model().AboutOpen);
 
     QTest::mouseClick(Child(window, "Deal1"), Qt::LeftButton);  // blocked while About is open
