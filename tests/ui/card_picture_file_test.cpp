@@ -21,7 +21,6 @@
 #include <chrono>
 #include <fstream>
 #include <future>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -80,109 +79,59 @@ QByteArray ReadFile(const QString& path) {
 
 QString PaintedFilePath() { return QStringLiteral(VELMORA_BUILT_CARD_FILE); }
 
-// ---------------------------------------------------------------- picture statistics
-
-bool IsRedInk(QRgb p) {
-    return qAlpha(p) == 255 && qRed(p) > 120 && qRed(p) > qGreen(p) + 70 && qRed(p) > qBlue(p) + 60;
-}
-bool IsDarkInk(QRgb p) { return qAlpha(p) == 255 && std::max({qRed(p), qGreen(p), qBlue(p)}) < 90; }
-
-struct InkCount {
-    int red = 0;
-    int dark = 0;
-};
-
-InkCount CountInk(const QImage& picture, QRect area) {
-    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-    InkCount count;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            count.red += IsRedInk(p);
-            count.dark += IsDarkInk(p);
-        }
-    return count;
-}
-
-std::string FrameName(int frame) {
-    static const char* const kSuits[] = {"clubs", "diamonds", "hearts", "spades"};
-    static const char* const kRanks[] = {"ace", "2", "3", "4", "5", "6", "7", "8", "9", "10", "jack", "queen", "king"};
-    if (frame == velmora::kCardBack) return "back";
-    return std::string(kRanks[(frame - 1) % 13]) + " of " + kSuits[(frame - 1) / 13];
-}
-
 // ================================================================ the built file
 
-class BuiltCardFile : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { pictures_ = new CardPictures(LoadCardPictures(PaintedFilePath())); }
-    static void TearDownTestSuite() {
-        delete pictures_;
-        pictures_ = nullptr;
-    }
-    static const CardPictures& Pictures() { return *pictures_; }
+const CardPictures& Built() {
+    static const CardPictures pictures = LoadCardPictures(PaintedFilePath());
+    return pictures;
+}
 
-    void SetUp() override { ASSERT_FALSE(Pictures().IsEmpty()) << "cannot load " << PaintedFilePath().toStdString(); }
-
-private:
-    static inline CardPictures* pictures_ = nullptr;
-};
-
-TEST_F(BuiltCardFile, FiftyThreeDifferentPicturesOfTwiceTheTableSize) {
-    EXPECT_EQ(Pictures().CellSize(), QSize(144, 194));
-    std::vector<QImage> pictures;
-    for (int frame = 1; frame <= CardPictures::kFrames; ++frame) pictures.push_back(Pictures().Frame(frame));
-    for (int a = 0; a < CardPictures::kFrames; ++a)
-        for (int b = a + 1; b < CardPictures::kFrames; ++b)
-            EXPECT_NE(pictures[a], pictures[b]) << FrameName(a + 1) << " looks like " << FrameName(b + 1);
+TEST(BuiltCardFile, FiftyThreeDifferentPicturesOfTwiceTheTableSize) {
+    ASSERT_FALSE(Built().IsEmpty()) << "cannot load " << PaintedFilePath().toStdString();
+    EXPECT_EQ(Built().CellSize(), QSize(144, 194));
+    for (int a = 1; a <= CardPictures::kFrames; ++a)
+        for (int b = a + 1; b <= CardPictures::kFrames; ++b)
+            EXPECT_NE(Built().Frame(a), Built().Frame(b)) << "frame " << a << " looks like frame " << b;
 }
 
 // The index in the top-left corner (rank and small pip, clear of the border)
 // is inked in the suit's colour: black for Clubs and Spades, red for
 // Diamonds and Hearts.
-TEST_F(BuiltCardFile, CornerIndexIsInkedInTheSuitColour) {
+TEST(BuiltCardFile, CornerIndexIsInkedInTheSuitColour) {
+    ASSERT_FALSE(Built().IsEmpty());
     for (int frame = 1; frame <= 52; ++frame) {
-        const InkCount ink = CountInk(Pictures().Frame(frame), QRect(4, 4, 28, 56));
-        const bool red = (frame - 1) / 13 == 1 || (frame - 1) / 13 == 2;
-        EXPECT_GT(red ? ink.red : ink.dark, 150) << FrameName(frame);
-        EXPECT_EQ(red ? ink.dark : ink.red, 0) << FrameName(frame);
+        const QImage picture = Built().Frame(frame).convertToFormat(QImage::Format_ARGB32);
+        int red = 0, dark = 0;
+        for (int y = 4; y < 60; ++y)
+            for (int x = 4; x < 32; ++x) {
+                const QRgb p = picture.pixel(x, y);
+                red += qAlpha(p) == 255 && qRed(p) > 120 && qRed(p) > qGreen(p) + 70 && qRed(p) > qBlue(p) + 60;
+                dark += qAlpha(p) == 255 && std::max({qRed(p), qGreen(p), qBlue(p)}) < 90;
+            }
+        const bool redSuit = (frame - 1) / 13 == 1 || (frame - 1) / 13 == 2;
+        EXPECT_GT(redSuit ? red : dark, 150) << "frame " << frame;
+        EXPECT_EQ(redSuit ? dark : red, 0) << "frame " << frame;
     }
 }
 
 // ================================================================ decoding
 
-struct GoodSheet {
-    const char* name;
-    QSize cell;
-    QImage::Format format;
-};
-
-void PrintTo(const GoodSheet& sheet, std::ostream* out) {
-    *out << sheet.name << " (" << sheet.cell.width() << " x " << sheet.cell.height() << " cells)";
-}
-
-class DecodesGoodSheet : public ::testing::TestWithParam<GoodSheet> {};
-
-TEST_P(DecodesGoodSheet, CutsEveryFrameFromItsOwnCell) {
-    const GoodSheet sheet = GetParam();
-    const CardPictures pictures = DecodeCardPictures(EncodePng(NumberedSheet(sheet.cell, sheet.format)));
-    ASSERT_FALSE(pictures.IsEmpty());
-    EXPECT_EQ(pictures.CellSize(), sheet.cell);
-    for (int frame = 1; frame <= CardPictures::kFrames; ++frame) {
-        const QImage picture = pictures.Frame(frame);
-        ASSERT_EQ(picture.size(), sheet.cell) << frame;
-        // Both opposite corners of the frame lie in the frame's own cell.
-        for (const QPoint at : {QPoint(0, 0), QPoint(sheet.cell.width() - 1, sheet.cell.height() - 1)})
-            EXPECT_EQ(picture.pixel(at), CellColour(frame)) << "frame " << frame;
+// The smallest, a wide flat and the largest cells, in three pixel formats.
+TEST(DecodeCardPictures, CutsEveryFrameFromItsOwnCell) {
+    for (const auto& [cell, format] : {std::pair(QSize(8, 8), QImage::Format_ARGB32),
+                                       std::pair(QSize(512, 8), QImage::Format_RGB888),
+                                       std::pair(QSize(512, 512), QImage::Format_RGB32)}) {
+        const CardPictures pictures = DecodeCardPictures(EncodePng(NumberedSheet(cell, format)));
+        ASSERT_EQ(pictures.CellSize(), cell);
+        for (int frame = 1; frame <= CardPictures::kFrames; ++frame) {
+            const QImage picture = pictures.Frame(frame);
+            ASSERT_EQ(picture.size(), cell) << frame;
+            // Both opposite corners of the frame lie in the frame's own cell.
+            for (const QPoint at : {QPoint(0, 0), QPoint(cell.width() - 1, cell.height() - 1)})
+                EXPECT_EQ(picture.pixel(at), CellColour(frame)) << "frame " << frame;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, DecodesGoodSheet,
-    ::testing::Values(GoodSheet{"SmallestCells", {8, 8}, QImage::Format_ARGB32},
-                      GoodSheet{"WideFlatCells", {512, 8}, QImage::Format_RGB888},
-                      GoodSheet{"LargestCells", {512, 512}, QImage::Format_RGB32}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 QByteArray GoodFileBytes() { return ReadFile(PaintedFilePath()); }
 
@@ -327,49 +276,30 @@ TEST_F(CardFileOnDisk, ShortOfMemoryLoadsWhatFitsAndNeverAborts) {
 
 // ================================================================ finding the file
 
-struct SearchCase {
-    const char* name;
-    std::vector<const char*> regularFileIn;  // folders holding a cartes.ccb file
-    std::vector<const char*> directoryIn;    // folders holding a cartes.ccb folder
-    const char* expected;                    // folder whose file is found, or "" for none
-};
-
-void PrintTo(const SearchCase& c, std::ostream* out) { *out << c.name; }
-
-class FindsFirstRegularFile : public ::testing::TestWithParam<SearchCase> {};
-
-TEST_P(FindsFirstRegularFile, InFolderOrder) {
-    const SearchCase c = GetParam();
-    QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
-    const QStringList order{"current", "program", "data", "relocated"};
-    QStringList folders;
-    for (const QString& folder : order) {
-        folders << root.filePath(folder);
-        ASSERT_TRUE(QDir(root.path()).mkdir(folder));
-    }
-    // A folder that does not exist and an empty entry come first and are passed over.
-    folders.prepend(QString());
-    folders.prepend(root.filePath("missing"));
-    for (const char* folder : c.regularFileIn)
-        ASSERT_TRUE(WriteFile(root.filePath(QString(folder) + "/cartes.ccb"), "x"));
-    for (const char* folder : c.directoryIn) ASSERT_TRUE(QDir(root.filePath(folder)).mkdir("cartes.ccb"));
-
-    const QString found = FindCardPictureFile("cartes.ccb", folders);
-    if (*c.expected == '\0') {
-        EXPECT_EQ(found, QString());
-    } else {
-        EXPECT_EQ(found, QFileInfo(root.filePath(QString(c.expected) + "/cartes.ccb")).absoluteFilePath());
+// The first folder holding a regular file of that name, in the folders' order.
+TEST(FindCardPictureFile, FindsTheFirstRegularFileInFolderOrder) {
+    using Folders = std::vector<const char*>;
+    const std::tuple<Folders, Folders, const char*> cases[] = {
+        // folders holding a cartes.ccb file, folders holding a cartes.ccb folder, the one found ("" for none)
+        {{"current", "program", "data", "relocated"}, {}, "current"},
+        {{"relocated"}, {}, "relocated"},
+        {{"data"}, {"current", "program"}, "data"},
+        {{}, {"current", "program", "data", "relocated"}, ""},
+    };
+    for (const auto& [regularFileIn, directoryIn, expected] : cases) {
+        QTemporaryDir root;
+        // A folder that does not exist and an empty entry come first and are passed over.
+        QStringList folders{root.filePath("missing"), QString()};
+        for (const char* folder : {"current", "program", "data", "relocated"}) {
+            folders << root.filePath(folder);
+            ASSERT_TRUE(QDir(root.path()).mkdir(folder));
+        }
+        for (const char* folder : regularFileIn) ASSERT_TRUE(WriteFile(root.filePath(folder) + "/cartes.ccb", "x"));
+        for (const char* folder : directoryIn) ASSERT_TRUE(QDir(root.filePath(folder)).mkdir("cartes.ccb"));
+        const QString path = *expected ? QFileInfo(root.filePath(expected) + "/cartes.ccb").absoluteFilePath() : "";
+        EXPECT_EQ(FindCardPictureFile("cartes.ccb", folders), path) << expected;
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Folders, FindsFirstRegularFile,
-    ::testing::Values(SearchCase{"Everywhere", {"current", "program", "data", "relocated"}, {}, "current"},
-                      SearchCase{"OnlyRelocated", {"relocated"}, {}, "relocated"},
-                      SearchCase{"DirectoriesPassedOver", {"data"}, {"current", "program"}, "data"},
-                      SearchCase{"OnlyDirectories", {}, {"current", "program", "data", "relocated"}, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // The search the game itself makes: the current folder, then the program's.
 class DefaultSearch : public ::testing::Test {
@@ -385,17 +315,14 @@ protected:
     QString previous_;
 };
 
-TEST_F(DefaultSearch, CurrentFolderComesFirst) {
+TEST_F(DefaultSearch, CurrentFolderThenTheProgramsFolder) {
     ASSERT_TRUE(WriteFile(folder_.filePath("cartes.ccb"), "x"));
     EXPECT_EQ(FindCardPictureFile("cartes.ccb"), QFileInfo(folder_.filePath("cartes.ccb")).absoluteFilePath());
-}
-
-TEST_F(DefaultSearch, ThenTheProgramsFolder) {
+    ASSERT_TRUE(QFile::remove(folder_.filePath("cartes.ccb")));
     // The tests are built beside the painted cartes.ccb, like the game.
     const QFileInfo built(PaintedFilePath());
     if (built.absolutePath() != QCoreApplication::applicationDirPath())
         GTEST_SKIP() << "this test program is not in the folder of " << PaintedFilePath().toStdString();
-    EXPECT_EQ(FindCardPictureFile("cartes.ccb"), built.absoluteFilePath());
     ASSERT_TRUE(QDir(folder_.path()).mkdir("cartes.ccb"));  // a folder in the way is passed over
     EXPECT_EQ(FindCardPictureFile("cartes.ccb"), built.absoluteFilePath());
 }
