@@ -82,8 +82,6 @@ void CheckPictures(const CardPictures& pictures, const std::string& name, bool o
 void CheckNothing(const CardPictures& pictures, const std::string& name) {
     EXPECT_TRUE(pictures.IsEmpty()) << name;
     EXPECT_FALSE(pictures.CellSize().isValid()) << name;
-    EXPECT_TRUE(pictures.Frame(1).isNull()) << name;
-    EXPECT_TRUE(pictures.Frame(velmora::kCardBack).isNull()) << name;
 }
 
 class DecodesCorpusFile : public ::testing::TestWithParam<CorpusFile> {};
@@ -120,16 +118,6 @@ std::string TestName(const ::testing::TestParamInfo<CorpusFile>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, DecodesCorpusFile, ::testing::ValuesIn(CorpusFiles()), TestName);
-
-TEST(CardPictureCorpus, HasGoodAndBadSeeds) {
-    int good = 0, bad = 0;
-    for (const CorpusFile& file : CorpusFiles()) {
-        good += file.expect == Expect::kPictures;
-        bad += file.expect == Expect::kNothing;
-    }
-    EXPECT_GE(good, 1);
-    EXPECT_GE(bad, 10);
-}
 
 long PeakResidentKiB() {
     rusage usage{};

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -38,13 +37,10 @@ using velmora::ui::LoadCardPictures;
 
 namespace {
 
-
 QByteArray EncodePng(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    EXPECT_TRUE(writer.write(image)) << writer.errorString().toStdString();
+    EXPECT_TRUE(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "png"));
     return bytes;
 }
 
@@ -54,14 +50,9 @@ QRgb CellColour(int frame) { return qRgb(frame * 3, 255 - frame * 3, (frame * 37
 
 QImage NumberedSheet(QSize cell, QImage::Format format) {
     QImage sheet(cell.width() * CardPictures::kColumns, cell.height() * CardPictures::kRows, format);
-    sheet.fill(Qt::black);
-    for (int frame = 1; frame <= CardPictures::kColumns * CardPictures::kRows; ++frame) {
-        const int index = frame - 1;
-        const QRect rect((index % CardPictures::kColumns) * cell.width(),
-                         (index / CardPictures::kColumns) * cell.height(), cell.width(), cell.height());
-        for (int y = rect.top(); y <= rect.bottom(); ++y)
-            for (int x = rect.left(); x <= rect.right(); ++x) sheet.setPixel(x, y, CellColour(frame));
-    }
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            sheet.setPixel(x, y, CellColour(1 + x / cell.width() + y / cell.height() * CardPictures::kColumns));
     return sheet;
 }
 
@@ -72,10 +63,6 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QString PaintedFilePath() { return QStringLiteral(VELMORA_BUILT_CARD_FILE); }
 
@@ -133,7 +120,10 @@ TEST(DecodeCardPictures, CutsEveryFrameFromItsOwnCell) {
     }
 }
 
-QByteArray GoodFileBytes() { return ReadFile(PaintedFilePath()); }
+QByteArray GoodFileBytes() {
+    QFile file(PaintedFilePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // A black palette sheet of square cells whose image data holds its rows,
 // then `extra` zero bytes more (compressed, a few KB per MiB), in one IDAT

@@ -17,9 +17,6 @@ inline QWidget* Child(const QWidget& window, const QString& name) {
     return child;
 }
 
-// The window as it shows on the screen, in device pixels.
-inline QImage Shot(QWidget& window) { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
 inline QRect InDevicePixels(const QRect& r, qreal scale) {
     return QRect(qRound(r.x() * scale), qRound(r.y() * scale), qRound(r.width() * scale), qRound(r.height() * scale));
 }
