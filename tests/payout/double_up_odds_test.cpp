@@ -14,11 +14,8 @@ namespace {
 
 int Rank(int code) { return (code - 1) % 13 + 1; }
 
-struct GuessCase {
-    int step;      // the reference slot; the guess reveals slot step + 1
-    int reference; // card code in the reference slot
-    Guess guess;
-};
+// The reference slot `step` (the guess reveals slot step + 1) holds the card `reference`.
+struct GuessCase { int step, reference; Guess guess; };
 
 // The table just before a guess: the run's earlier cards are face up with
 // their ranks already in the old-card variables, as after earlier guesses.

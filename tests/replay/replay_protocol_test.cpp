@@ -9,11 +9,7 @@
 namespace velmora::replay {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+struct Outcome { int status; std::string out, err; };
 
 Outcome Play(const std::string& script) {
     std::istringstream in(script);

@@ -114,10 +114,8 @@ TEST(SessionTracker, AScriptedSessionAddsUpAsWorkedOutByHand) {
     const std::vector<DrawDecision>& decisions = table.tracker.Decisions();
     ASSERT_EQ(decisions.size(), 4u);
     const int held[] = {0b11110, 0b01001, 0b10001, 0b11111}, suggested[] = {0b11111, 0b01001, 0, 0b11111};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(decisions[i].held, held[i]) << i;
-        EXPECT_EQ(decisions[i].suggested, suggested[i]) << i;
-    }
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(std::pair(decisions[i].held, decisions[i].suggested), std::pair(held[i], suggested[i])) << i;
     EXPECT_EQ(table.tracker.CurrentHand()->held, 0b11111);
 
     EXPECT_EQ(table.tracker.Advice().assessed, 0);

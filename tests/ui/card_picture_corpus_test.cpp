@@ -31,11 +31,7 @@ namespace {
 
 enum class Expect { kPictures, kNothing, kNoHarm };
 
-struct CorpusFile {
-    QString path;
-    std::string name;
-    Expect expect;
-};
+struct CorpusFile { QString path; std::string name; Expect expect; };
 
 void PrintTo(const CorpusFile& file, std::ostream* out) { *out << file.name; }
 

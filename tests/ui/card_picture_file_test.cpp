@@ -27,13 +27,7 @@
 
 #include "ui/card_picture_file.h"
 
-using velmora::ui::CardPictureLoading;
-using velmora::ui::CardPictures;
-using velmora::ui::DecodeCardPictures;
-using velmora::ui::DecodeWork;
-using velmora::ui::FindCardPictureFile;
-using velmora::ui::kMaxCardPictureFileBytes;
-using velmora::ui::LoadCardPictures;
+using namespace velmora::ui;
 
 namespace {
 
@@ -62,7 +56,6 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
-
 
 QString PaintedFilePath() { return QStringLiteral(VELMORA_BUILT_CARD_FILE); }
 
@@ -128,19 +121,12 @@ QByteArray GoodFileBytes() {
 // A black palette sheet of square cells whose image data holds its rows,
 // then `extra` zero bytes more (compressed, a few KB per MiB), in one IDAT
 // chunk for each `piece` bytes inflated.
-struct LongImageData {
-    int cell;
-    qint64 extra;
-    int piece;
-};
+struct LongImageData { int cell; qint64 extra; int piece; };
 
 QByteArray SheetWith(const LongImageData& shape, qint64& rowBytes) {
     const int width = shape.cell * CardPictures::kColumns, height = shape.cell * CardPictures::kRows;
     rowBytes = qint64{height} * (1 + width);
-    const auto number = [](quint32 n) {
-        n = qToBigEndian(n);
-        return QByteArray(reinterpret_cast<const char*>(&n), 4);
-    };
+    const auto number = [](quint32 n) { QByteArray bytes(4, '\0'); qToBigEndian(n, bytes.data()); return bytes; };
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
     const auto chunk = [&](const char* type, const QByteArray& data) {
         const QByteArray body = QByteArray(type, 4) + data;

@@ -39,10 +39,7 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-struct Shown {
-    QString text;
-    qreal points;
-};
+struct Shown { QString text; qreal points; };
 using Screen = std::map<QString, Shown>;  // by control name
 
 // Every text on show, with the size it is drawn at.
