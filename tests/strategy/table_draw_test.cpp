@@ -50,7 +50,9 @@ void ExpectAsWalked(const Deal& deal, const PreviousCards& old, int mostDrawn) {
         walked[hold] = WalkTheDraw(deal, old, hold, GamePays());
         EXPECT_NEAR(values[hold], walked[hold], 1e-6) << "hold " << hold;
     }
-    if (mostDrawn == 5) EXPECT_EQ(BestHold(values), BestHold(walked));
+    if (mostDrawn == 5) {
+        EXPECT_EQ(BestHold(values), BestHold(walked));
+    }
 }
 
 constexpr int Spade(int rank) { return CardCode(1, rank); }
