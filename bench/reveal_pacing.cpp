@@ -15,6 +15,7 @@
 
 #include "ui/card_view.h"
 #include "ui/table_window.h"
+#include "ui/trainer.h"
 
 namespace {
 
@@ -96,6 +97,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     TableWindow window;
+    new velmora::ui::Trainer(window);  // as the game has it
     window.show();
     QElapsedTimer clock;
     clock.start();

@@ -18,6 +18,7 @@
 
 #include "ui/command_line.h"
 #include "ui/table_window.h"
+#include "ui/trainer.h"
 #include "ui/translations.h"
 
 namespace {
@@ -73,7 +74,9 @@ int main(int argc, char* argv[]) {
 
     std::unique_ptr<QWidget> window;
     if (table) {
-        window = std::make_unique<velmora::ui::TableWindow>();
+        auto tableWindow = std::make_unique<velmora::ui::TableWindow>();
+        new velmora::ui::Trainer(*tableWindow);  // as the game has it
+        window = std::move(tableWindow);
     } else {
         window = std::make_unique<QWidget>();
         window->setFixedSize(534, 335);

@@ -8,6 +8,7 @@
 
 #include "ui/command_line.h"
 #include "ui/table_window.h"
+#include "ui/trainer.h"
 #include "ui/translations.h"
 
 namespace {
@@ -59,6 +60,7 @@ int main(int argc, char* argv[]) {
     velmora::ui::InstallTranslations();  // the desktop's language, where the game has it
 
     velmora::ui::TableWindow window;
+    new velmora::ui::Trainer(window);  // the window's press filter and child
     window.show();
     return app.exec();
 }

@@ -20,7 +20,6 @@
 #include "ui/geometry.h"
 #include "ui/look.h"
 #include "ui/table_design.h"
-#include "ui/trainer.h"
 #include "table/control_table.h"
 #include "table/credit_text.h"
 #include "ui/word_button.h"
@@ -85,7 +84,6 @@ TableWindow::TableWindow(RandomSource& random, Clock clock, QWidget* parent)
     setFixedSize(kTableClientSize);
     Build();
     Sync();
-    trainer_ = new Trainer(*this);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), size());
@@ -211,7 +209,7 @@ void TableWindow::RunDueTicks() {
 }
 
 void TableWindow::PressButton(const ButtonEntry& entry) {
-    if (trainer_->AllowPress(entry)) DeliverClick(entry);
+    if (!pressFilter_ || pressFilter_(entry)) DeliverClick(entry);
 }
 
 void TableWindow::DeliverClick(const ButtonEntry& entry) {

@@ -25,7 +25,6 @@ class CaptionView;
 class CardFrames;
 class CardView;
 class ClickArea;
-class Trainer;
 class WordButton;
 
 // The table window. It owns the game's model, draws it and forwards every
@@ -51,8 +50,12 @@ public:
     // Runs the ticks the clock has made due; the window's own timer does the
     // same when real time is the clock.
     void RunDueTicks();
-    // A click on a button as the game takes it, asking the trainer nothing.
+    // A click on a button as the game takes it, asking no filter.
     void DeliverClick(const ButtonEntry& entry);
+    // Asked before a click or key press on a button reaches the game: false
+    // holds it back. With no filter every press goes through.
+    using PressFilter = std::function<bool(const ButtonEntry&)>;
+    void SetPressFilter(PressFilter filter) { pressFilter_ = std::move(filter); }
 
 signals:
     // After every event, once the widgets show the model again.
@@ -65,7 +68,7 @@ protected:
 private:
     void Build();
     void Deliver(const std::function<void(Poker&)>& event);
-    // A click or key press on a button: the trainer may hold it back.
+    // A click or key press on a button: the press filter may hold it back.
     void PressButton(const ButtonEntry& entry);
     void Sync();
     void SyncAbout();
@@ -92,7 +95,7 @@ private:
     Slots<std::string> cardSources_{};
     Slots<ClickArea*> clickAreas_{};
     QPointer<AboutWindow> about_;
-    Trainer* trainer_ = nullptr;
+    PressFilter pressFilter_;
     bool hourglassShown_ = false;
     // The window opens with the focus where the model has it.
     unsigned focusRequestsSeen_ = ~0u;

@@ -28,22 +28,23 @@ class TableWindow;
 // panel (F2), the warning before a costly draw (F3) and the session
 // statistics (F4). It watches the game after every event and keeps the
 // session's statistics whether or not anything is on show; it never changes
-// a rule, a timer or a caption of the table.
+// a rule, a timer or a caption of the table. It makes itself the window's
+// press filter, and lives as long as the window.
 class Trainer : public QObject {
     Q_OBJECT
 public:
     explicit Trainer(TableWindow& window);
 
     const session::SessionTracker& Tracker() const { return tracker_; }
-    // Asked by the window before a press of one of its buttons reaches the
-    // game: false holds it back (the warning then asks the player).
-    bool AllowPress(const ButtonEntry& entry);
 
 protected:
     // The table's context menu, from the mouse or the keyboard.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The window's press filter: false holds a costly draw back while the
+    // warning asks the player.
+    bool AllowPress(const ButtonEntry& entry);
     QAction* AddAction(const QString& text, int key, const char* name);
     // The menu at a point of the screen, or from the keyboard at the button
     // that has the focus.

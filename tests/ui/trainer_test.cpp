@@ -165,7 +165,7 @@ TEST(AdvisorPanel, RanksTiesMarksYoursAndSaysWhatTheDrawGaveUp) {
     EXPECT_EQ(line("YourHold")->accessibleName() + ranks(0)->accessibleName(), "");
 }
 
-class Trainer : public VirtualTable {
+class TrainerOnTable : public VirtualTable {
 protected:
     QString Spoken(const char* name) {
         QWidget* widget = window_.findChild<QWidget*>(name);
@@ -178,7 +178,7 @@ protected:
 // The panel follows each deal and each HOLD and leaves the table as it was;
 // a window that it would push past the screen's right edge moves left, no
 // further than the screen's left edge. What screen readers hear of it all.
-TEST_F(Trainer, ThePanelFollowsTheGameAndKeepsTheWindowOnTheScreen) {
+TEST_F(TrainerOnTable, ThePanelFollowsTheGameAndKeepsTheWindowOnTheScreen) {
     Key(Qt::Key_D);
     Advance(1250);
     const QImage tableAlone = window_.grab().toImage();
@@ -236,7 +236,7 @@ TEST_F(Trainer, ThePanelFollowsTheGameAndKeepsTheWindowOnTheScreen) {
 
 // The menu opens from the keyboard at the focused button, and from the
 // mouse where the pointer is, with its three items.
-TEST_F(Trainer, TheMenuKeyShiftF10AndARightClickOpenTheMenu) {
+TEST_F(TrainerOnTable, TheMenuKeyShiftF10AndARightClickOpenTheMenu) {
     window_.move(window_.screen()->availableGeometry().topLeft());  // room for the menu where it opens
     QWidget* deal = window_.focusWidget();
     QWidget* card = window_.findChild<QWidget*>("Label2");
@@ -253,7 +253,7 @@ TEST_F(Trainer, TheMenuKeyShiftF10AndARightClickOpenTheMenu) {
     }
 }
 
-TEST_F(Trainer, TheWarningStopsACostlyDrawUntilThePlayerDrawsAnyway) {
+TEST_F(TrainerOnTable, TheWarningStopsACostlyDrawUntilThePlayerDrawsAnyway) {
     Key(Qt::Key_F3);
     Key(Qt::Key_D);
     Advance(1250);
@@ -275,7 +275,7 @@ TEST_F(Trainer, TheWarningStopsACostlyDrawUntilThePlayerDrawsAnyway) {
 // The statistics window shows the table as it stands while it is open, and
 // the table's keys work from it; with the warning on, the best hold draws
 // without a word.
-TEST_F(Trainer, TheStatisticsFollowTheTableAndLeaveItsKeysToIt) {
+TEST_F(TrainerOnTable, TheStatisticsFollowTheTableAndLeaveItsKeysToIt) {
     Key(Qt::Key_F3);
     Key(Qt::Key_F4);
     QWidget* statistics = window_.findChild<QWidget*>("Statistics");

@@ -2,19 +2,22 @@
 
 // The table window on a virtual clock, its cards and rolls forced: the first
 // deal is the Jack of Clubs, Five of Clubs, Nine of Spades, Jack of Diamonds
-// and Two of Spades, where the game holds the Jacks, the best hold.
+// and Two of Spades, where the game holds the Jacks, the best hold. The
+// trainer is on it as in the game.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTest>
 
 #include "ui/table_window.h"
+#include "ui/trainer.h"
 
 namespace velmora::ui {
 
 class VirtualTable : public ::testing::Test {
 protected:
     VirtualTable() : window_(random_, [this] { return now_; }) {
+        new Trainer(window_);
         Force({11, 5, 48, 24, 41});
         window_.show();
         window_.activateWindow();
