@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <algorithm>
 
+#include "session/costly_draw.h"
 #include "table/control_table.h"
 #include "ui/accessibility.h"
 #include "ui/advisor_panel.h"
@@ -148,16 +149,16 @@ void Trainer::ShowStatistics() {
 }
 
 bool Trainer::AllowPress(const ButtonEntry& entry) {
-    if (entry.member != &Poker::Deal2 || !warningAction_->isChecked()) return true;
-    const Poker& game = window_.Model();
-    const auto& hand = tracker_.CurrentHand();
-    if (session::PhaseOf(game) != session::HandPhase::Holding || !hand) return true;
-    tables_->Wait();  // at once, unless the warning was turned on a moment ago
-    const session::HoldAdvice& advice = AdviceFor(*hand);
-    const int hold = session::HoldOf(game);
-    if (!advice.IsMistake(hold)) return true;
-    AskBeforeDraw(advice, hold);
-    return false;
+    const session::HoldAdvice* advice = nullptr;
+    const bool ask = session::AsksBeforeDraw(window_.Model(), entry, warningAction_->isChecked(),
+                                             [&]() -> const session::HoldAdvice* {
+        const auto& hand = tracker_.CurrentHand();
+        if (!hand) return nullptr;
+        tables_->Wait();  // at once, unless the warning was turned on a moment ago
+        return advice = &AdviceFor(*hand);
+    });
+    if (ask) AskBeforeDraw(*advice, session::HoldOf(window_.Model()));
+    return !ask;
 }
 
 // Asks once: "Change my hold" is the default and the answer to Escape, so
