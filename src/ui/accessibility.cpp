@@ -58,13 +58,14 @@ QAccessibleInterface* TableWidgetInterface(const QString& className, QObject* ob
 
 }  // namespace
 
-void InstallAccessibleRoles() {
-    static const bool installed = [] {
-        QAccessible::installFactory(TableWidgetInterface);
-        return true;
-    }();
-    (void)installed;
+void InstallAccessibleFactory(AccessibleFactory factory) {
+    static std::vector<AccessibleFactory> installed;  // widgets are made on the GUI thread only
+    if (std::find(installed.begin(), installed.end(), factory) != installed.end()) return;
+    installed.push_back(factory);
+    QAccessible::installFactory(factory);
 }
+
+void InstallAccessibleRoles() { InstallAccessibleFactory(TableWidgetInterface); }
 
 void SetSpokenName(QWidget* widget, const QString& name) {
     if (widget->accessibleName() != name) widget->setAccessibleName(name);

@@ -7,6 +7,12 @@ class QWidget;
 
 namespace velmora::ui {
 
+// A factory of accessible interfaces, as QAccessible::installFactory takes.
+using AccessibleFactory = QAccessibleInterface* (*)(const QString& key, QObject* object);
+// Installs the factory the first time it is asked for, and only then: each
+// widget that needs roles of its own asks for its factory when it is made.
+void InstallAccessibleFactory(AccessibleFactory factory);
+
 // Gives the table's own widgets their accessible roles: captions read as
 // static text, each card as a graphic through its click area. Installed
 // once, by the table window.

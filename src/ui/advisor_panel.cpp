@@ -121,11 +121,7 @@ QAccessibleInterface* HoldLineInterface(const QString&, QObject* object) {
 }  // namespace
 
 AdvisorPanel::AdvisorPanel(QWidget* parent) : QWidget(parent) {
-    static const bool accessible = [] {
-        QAccessible::installFactory(HoldLineInterface);
-        return true;
-    }();
-    (void)accessible;
+    InstallAccessibleFactory(HoldLineInterface);
     setObjectName(QStringLiteral("AdvisorPanel"));
     setAccessibleName(tr("Best-hold advisor"));
     setFocusPolicy(Qt::NoFocus);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/accessibility.h"
 #include "ui/look.h"
 
 namespace velmora::ui {
@@ -36,11 +37,7 @@ QString Number(double value) { return QLocale().toString(value, 'f', 0); }
 }  // namespace
 
 CreditChart::CreditChart(QWidget* parent) : QWidget(parent) {
-    static const bool accessible = [] {
-        QAccessible::installFactory(ChartInterface);
-        return true;
-    }();
-    (void)accessible;
+    InstallAccessibleFactory(ChartInterface);
     setObjectName(QStringLiteral("CreditChart"));
     setAccessibleName(tr("Credits over the hands"));
     setMinimumSize(320, 150);
