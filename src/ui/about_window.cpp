@@ -4,14 +4,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
 #include "ui/artwork.h"
 #include "ui/caption_view.h"
 #include "ui/geometry.h"
 #include "ui/look.h"
+#include "ui/window_placement.h"
 #include "ui/word_button.h"
 
 namespace velmora::ui {
@@ -73,11 +72,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     connect(ok_, &QAbstractButton::clicked, this, &AboutWindow::okRequested);
     ok_->setFocus();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(*this);
 }
 
 void AboutWindow::reject() { emit okRequested(); }

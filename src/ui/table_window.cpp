@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QThread>
 #include <algorithm>
 #include <system_error>
@@ -22,6 +21,7 @@
 #include "ui/table_design.h"
 #include "table/control_table.h"
 #include "table/credit_text.h"
+#include "ui/window_placement.h"
 #include "ui/word_button.h"
 
 namespace velmora::ui {
@@ -85,11 +85,7 @@ TableWindow::TableWindow(RandomSource& random, Clock clock, QWidget* parent)
     Build();
     Sync();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    CentreOnScreen(*this);
 }
 
 TableWindow::~TableWindow() {
