@@ -7,6 +7,7 @@
 #include "strategy/hold_values.h"
 #include "strategy/subset_counts.h"
 #include "table/card_code.h"
+#include "table/every_hand.h"
 
 namespace velmora::strategy {
 namespace {
@@ -39,24 +40,19 @@ PerfectPlayOdds SweepPerfectPlay(const Pays& pays) {
     long double totalValue = 0;
     std::int64_t deals = 0;
 
-    Deal deal;
-    for (deal[0] = 1; deal[0] <= 48; ++deal[0])
-        for (deal[1] = deal[0] + 1; deal[1] <= 49; ++deal[1])
-            for (deal[2] = deal[1] + 1; deal[2] <= 50; ++deal[2])
-                for (deal[3] = deal[2] + 1; deal[3] <= 51; ++deal[3])
-                    for (deal[4] = deal[3] + 1; deal[4] <= 52; ++deal[4]) {
-                        std::array<unsigned, 4> masks{};
-                        for (const int code : deal) masks[BlockOf(code) - 1] |= 1u << RankOf(code);
-                        const int weight = DealsRepresented(masks);
-                        if (weight == 0) continue;
-                        const HoldValueSet values = HoldValues(deal, pays);
-                        const int hold = BestHold(values);
-                        const PerClass<std::int64_t> counts = FinalHandCounts(deal, hold);
-                        auto& byClass = finals[5 - std::popcount(unsigned(hold))];
-                        for (int c = 0; c < kHandClassCount; ++c) byClass[c] += weight * counts[c];
-                        totalValue += weight * values[hold];
-                        deals += weight;
-                    }
+    ForEveryHand([&](const Deal& deal) {
+        std::array<unsigned, 4> masks{};
+        for (const int code : deal) masks[BlockOf(code) - 1] |= 1u << RankOf(code);
+        const int weight = DealsRepresented(masks);
+        if (weight == 0) return;
+        const HoldValueSet values = HoldValues(deal, pays);
+        const int hold = BestHold(values);
+        const PerClass<std::int64_t> counts = FinalHandCounts(deal, hold);
+        auto& byClass = finals[5 - std::popcount(unsigned(hold))];
+        for (int c = 0; c < kHandClassCount; ++c) byClass[c] += weight * counts[c];
+        totalValue += weight * values[hold];
+        deals += weight;
+    });
 
     PerfectPlayOdds odds;
     odds.expectedReturn = static_cast<double>(totalValue / static_cast<long double>(deals));
