@@ -19,6 +19,7 @@
 #include "ui/statistics_window.h"
 #include "ui/strategy_tables.h"
 #include "ui/table_window.h"
+#include "ui/window_placement.h"
 
 // Threads: the strategy tables are built on a worker thread (StrategyTables)
 // the first time an extra is turned on, never at start-up. Everything else
@@ -141,8 +142,13 @@ const session::HoldAdvice& Trainer::AdviceFor(const session::SessionTracker::Han
 
 void Trainer::ShowStatistics() {
     tables_->Build();
-    if (!statistics_) statistics_ = new StatisticsWindow(&window_);
+    const bool first = !statistics_;
+    if (first) statistics_ = new StatisticsWindow(&window_);
     statistics_->Show(tracker_, !tracker_.AllAssessed());
+    if (first) {
+        statistics_->adjustSize();
+        PlaceBeside(*statistics_, window_);
+    }
     statistics_->show();
     statistics_->raise();
     statistics_->activateWindow();

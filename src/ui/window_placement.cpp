@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace velmora::ui {
 
@@ -12,6 +13,29 @@ void CentreOnScreen(QWidget& window) {
         frame.moveCenter(screen->availableGeometry().center());
         window.move(frame.topLeft());
     }
+}
+
+void PlaceBeside(QWidget& window, const QWidget& anchor) {
+    const QScreen* screen = anchor.screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QRect beside = anchor.frameGeometry();
+    // Within the screen where it can be; its top-left corner where it cannot.
+    const auto kept = [&area](QRect frame) {
+        frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
+        frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+        return frame;
+    };
+    QRect frame(QPoint(), window.size());
+    for (const int left : {beside.right() + 1, beside.left() - frame.width()}) {
+        frame.moveTo(left, beside.top());
+        if (area.contains(kept(frame)) && !kept(frame).intersects(beside)) {
+            window.move(kept(frame).topLeft());
+            return;
+        }
+    }
+    frame.moveCenter(beside.center());  // over the table, as a dialog stands
+    window.move(kept(frame).topLeft());
 }
 
 }  // namespace velmora::ui

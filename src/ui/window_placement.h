@@ -8,4 +8,10 @@ namespace velmora::ui {
 // primary screen's available area; with no screen it stays where it is.
 void CentreOnScreen(QWidget& window);
 
+// Moves a window beside `anchor` (to its right, else to its left, level with
+// its top) where it fits whole on the anchor's screen, so that it covers
+// nothing of it; otherwise centred over the anchor. Either way it is kept on
+// that screen.
+void PlaceBeside(QWidget& window, const QWidget& anchor);
+
 }  // namespace velmora::ui

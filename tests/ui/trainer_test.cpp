@@ -25,6 +25,7 @@
 #include "ui/look.h"
 #include "ui/table_draw_text.h"
 #include "ui/table_window.h"
+#include "ui/window_placement.h"
 #include "virtual_table.h"
 
 // So that a failed comparison prints the texts.
@@ -331,6 +332,23 @@ TEST_F(TrainerOnTable, TheStatisticsFollowTheTableAndLeaveItsKeysToIt) {
             }
     EXPECT_GE(last, image.width() - 14);
     EXPECT_LT(lastY, firstY);
+}
+
+// A window opened from the table stands beside it where the screen has room,
+// else centred over it, and always on the screen.
+TEST(WindowPlacement, BesideTheTableWhereThereIsRoomElseOverIt) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget table, window;
+    window.resize(screen.width() / 2, screen.height() / 2);
+    const int third = screen.width() / 3;
+    for (const int left : {0, screen.width() - third, screen.width() / 4}) {
+        table.setGeometry(screen.left() + left, screen.top() + 10, third, 100);
+        PlaceBeside(window, table);
+        const QPoint expected = left == 0 ? QPoint(table.geometry().right() + 1, table.y())
+                                : left > third ? QPoint(table.x() - window.width(), table.y())
+                                               : QPoint(table.geometry().center().x() - (window.width() - 1) / 2, screen.top());
+        EXPECT_EQ(window.pos(), expected) << left;
+    }
 }
 
 }  // namespace
