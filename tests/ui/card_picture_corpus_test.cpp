@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -145,10 +144,3 @@ TEST(CardPictureCorpus, WholeSetIsReadInLittleMemory) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Image plug-ins need an application object.
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -323,10 +323,3 @@ TEST_F(DefaultSearch, WithoutAUsableFileOneLineSaysWhereItLooked) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Image plug-ins and the program's folder need an application object.
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -10,11 +10,6 @@
 namespace velmora::ui {
 namespace {
 
-QString NameOf(QWidget* widget) {
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? accessible->text(QAccessible::Name) : QString();
-}
-
 // A whole session from the keyboard alone. The focus never falls to About
 // or Exit by itself: while the cards turn up it stays with the table, where
 // Space and Enter do nothing; after a win it is on Take, after Double on Big.
@@ -89,7 +84,7 @@ TEST_F(VirtualTable, AssistiveTechnologyHearsTheCardsTheLinesAndTheMessages) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Child("Royal"))->role(), QAccessible::StaticText);
     for (const auto& [name, spoken] : {std::pair{"Label1", "Card 1: face down"}, {"Score", "Credits: 10"},
                                        {"Royal", "Royal Flush, pays 300"}})
-        EXPECT_EQ(NameOf(Child(name)), spoken);
+        EXPECT_EQ(Spoken(name), spoken);
 
     QTest::mouseClick(Child("Deal1"), Qt::LeftButton);
     Advance(1250);
@@ -99,7 +94,7 @@ TEST_F(VirtualTable, AssistiveTechnologyHearsTheCardsTheLinesAndTheMessages) {
              {"Label3", "Card 3: Nine of Spades"}, {"Label4", "Card 4: Jack of Diamonds, held"},
              {"Label5", "Card 5: Two of Spades"}, {"Jack", "Jacks or Better, pays 1, lit"},
              {"Two", "Two Pairs, pays 2"}, {"Deal2", "Deal"}})
-        EXPECT_EQ(NameOf(Child(name)), spoken) << name;
+        EXPECT_EQ(Spoken(name), spoken) << name;
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(Child("Deal2"))->text(QAccessible::Description).isEmpty());
 }
 

@@ -168,11 +168,7 @@ TEST(AdvisorPanel, RanksTiesMarksYoursAndSaysWhatTheDrawGaveUp) {
 
 class TrainerOnTable : public VirtualTable {
 protected:
-    QString Spoken(const char* name) {
-        QWidget* widget = window_.findChild<QWidget*>(name);
-        return widget ? QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name) : QString();
-    }
-    QWidget* Warning() { return window_.findChild<QWidget*>("MistakeWarning"); }
+    QWidget* Warning() { return Child("MistakeWarning"); }
     static QString kJacks() { return QLocale().createSeparatedList({"Jack of Clubs", "Jack of Diamonds"}); }
 };
 
@@ -230,7 +226,7 @@ TEST_F(TrainerOnTable, ThePanelFollowsTheGameAndKeepsTheWindowOnTheScreen) {
     Key(Qt::Key_F2);
     EXPECT_EQ(window_.size(), kTableClientSize);
     Key(Qt::Key_F4);  // each figure is read once
-    const QStringList figures = Reachable(window_.findChild<QWidget*>("Statistics"));
+    const QStringList figures = Reachable(Child("Statistics"));
     for (const char* title : {"Hands played", "Credits now", "Royal Flush", "Right guesses", "Draw decisions"})
         EXPECT_EQ(figures.filter(title).size(), 1) << title;
 }
@@ -240,7 +236,7 @@ TEST_F(TrainerOnTable, ThePanelFollowsTheGameAndKeepsTheWindowOnTheScreen) {
 TEST_F(TrainerOnTable, TheMenuKeyShiftF10AndARightClickOpenTheMenu) {
     window_.move(window_.screen()->availableGeometry().topLeft());  // room for the menu where it opens
     QWidget* deal = window_.focusWidget();
-    QWidget* card = window_.findChild<QWidget*>("Label2");
+    QWidget* card = Child("Label2");
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, {5, 5}, card->mapToGlobal(QPoint(5, 5)));
     for (int way = 0; way < 3; ++way) {
         if (way == 0) QTest::keyClick(deal, Qt::Key_Menu);
@@ -279,7 +275,7 @@ TEST_F(TrainerOnTable, TheWarningStopsACostlyDrawUntilThePlayerDrawsAnyway) {
 TEST_F(TrainerOnTable, TheStatisticsFollowTheTableAndLeaveItsKeysToIt) {
     Key(Qt::Key_F3);
     Key(Qt::Key_F4);
-    QWidget* statistics = window_.findChild<QWidget*>("Statistics");
+    QWidget* statistics = Child("Statistics");
     ASSERT_TRUE(statistics && QTest::qWaitForWindowActive(statistics));
     const auto figure = [statistics](const char* title) {
         return Reachable(statistics).filter(QRegularExpression(QStringLiteral("^%1:").arg(title))).value(0);

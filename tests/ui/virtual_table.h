@@ -6,6 +6,7 @@
 // trainer is on it as in the game.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
@@ -39,6 +40,10 @@ protected:
         QApplication::processEvents();
     }
     QWidget* Child(const char* name) { return window_.findChild<QWidget*>(name); }
+    // What a screen reader says of the child `name` ("" when there is none).
+    QString Spoken(const char* name) {
+        return Child(name) ? QAccessible::queryAccessibleInterface(Child(name))->text(QAccessible::Name) : QString();
+    }
     QString Focused() { return window_.focusWidget() ? window_.focusWidget()->objectName() : QString(); }
 
     ClockSeededGenerator fallback_{9};
