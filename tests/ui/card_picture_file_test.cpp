@@ -278,23 +278,21 @@ TEST(FindCardPictureFile, FindsTheFirstRegularFileInFolderOrder) {
 }
 
 // The search the game itself makes: the current folder, then the program's.
-class DefaultSearch : public ::testing::Test {
+class DefaultSearch : public CardFileOnDisk {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        previous_ = QDir::currentPath();
+        CardFileOnDisk::SetUp();
         ASSERT_TRUE(QDir::setCurrent(folder_.path()));
     }
     void TearDown() override { QDir::setCurrent(previous_); }
 
-    QTemporaryDir folder_;
-    QString previous_;
+    const QString previous_ = QDir::currentPath();
 };
 
 TEST_F(DefaultSearch, CurrentFolderThenTheProgramsFolder) {
-    ASSERT_TRUE(WriteFile(folder_.filePath("cartes.ccb"), "x"));
-    EXPECT_EQ(FindCardPictureFile("cartes.ccb"), QFileInfo(folder_.filePath("cartes.ccb")).absoluteFilePath());
-    ASSERT_TRUE(QFile::remove(folder_.filePath("cartes.ccb")));
+    const QString here = QFileInfo(Write("cartes.ccb", "x")).absoluteFilePath();
+    EXPECT_EQ(FindCardPictureFile("cartes.ccb"), here);
+    ASSERT_TRUE(QFile::remove(here));
     // The tests are built beside the painted cartes.ccb, like the game.
     const QFileInfo built(PaintedFilePath());
     if (built.absolutePath() != QCoreApplication::applicationDirPath())
@@ -306,8 +304,8 @@ TEST_F(DefaultSearch, CurrentFolderThenTheProgramsFolder) {
 // Without a usable file, the game says in one line where it looked: every
 // folder, or those up to the one whose file it could not use.
 TEST_F(DefaultSearch, WithoutAUsableFileOneLineSaysWhereItLooked) {
-    ASSERT_TRUE(WriteFile(folder_.filePath("good.ccb"), GoodFileBytes()));
-    ASSERT_TRUE(WriteFile(folder_.filePath("broken.ccb"), "x"));
+    Write("good.ccb", GoodFileBytes());
+    Write("broken.ccb", "x");
     const std::string here = folder_.path().toStdString();
     const std::string program = ", " + QCoreApplication::applicationDirPath().toStdString();
     for (const auto& [name, loads, lookedFurther] : {std::tuple("good.ccb", true, false),

@@ -32,8 +32,7 @@ TEST_F(OpenWindow, OnlyDealAboutAndExitShowAndDealHasTheFocus) {
     EXPECT_EQ(window.focusWidget(), Child(window, "Deal1"));
 }
 
-TEST(TableWindow, TabGoesThroughTheButtonsInTheirOrder) {
-    TableWindow window;
+TEST_F(OpenWindow, TabGoesThroughTheButtonsInTheirOrder) {
     std::vector<QString> order;
     QWidget* widget = Child(window, "Deal1");
     for (int i = 0; i < 9; ++i) {
