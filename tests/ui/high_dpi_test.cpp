@@ -3,7 +3,6 @@
 // whole letters.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QPainter>
 #include <QTest>
 
@@ -34,18 +33,10 @@ TEST(HighDpi, TwiceThePixelsTheLargePicturesEvenFramesAndWholeLetters) {
         EXPECT_EQ(shown, expected) << "slot " << slot;
     }
     for (const char* name : {"Deal1", "About", "Sortie"})
-        testing::ExpectEvenFrame(shot, *window.findChild<QWidget*>(name), 2);
+        testing::ExpectEvenFrame(shot, *testing::Child(window, name), 2);
     for (const char* name : {"Royal", "Straight", "Jack", "Panel", "Score"})
-        testing::ExpectWholeLetters(shot, *window.findChild<QWidget*>(name), 2);
+        testing::ExpectWholeLetters(shot, *testing::Child(window, name), 2);
 }
 
 }  // namespace
 }  // namespace velmora::ui
-
-int main(int argc, char* argv[]) {
-    qputenv("QT_SCALE_FACTOR", "2");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
