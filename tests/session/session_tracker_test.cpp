@@ -67,16 +67,13 @@ TEST(SessionTracker, AScriptedSessionAddsUpAsWorkedOutByHand) {
     table.Deal({40, 52, 51, 50, 49});
     table.Card(1);
     table.Draw({48});
-    ASSERT_EQ(table.Game().WinAmount, 50);
     table.Force({2, 13});
     table.Roll(0.995f);
     table.Click("DoubleB");
     table.Click("Big");
-    ASSERT_EQ(table.Game().WinAmount, 100);
     table.Force({18});
     table.Roll(0.5f);
     table.Click("Big");
-    ASSERT_TRUE(table.Game().Deal1.Visible);
     // 2: the pair of Jacks the game holds; Jacks or Better, doubled once and taken.
     table.Deal({11, 5, 48, 24, 41});
     table.Draw({16, 33, 47});
@@ -93,12 +90,10 @@ TEST(SessionTracker, AScriptedSessionAddsUpAsWorkedOutByHand) {
     table.Card(1, 250);
     table.Card(5);
     table.Draw({4, 46, 35});
-    ASSERT_TRUE(table.Game().Deal1.Visible);
     // 4: a straight dealt and kept whole, its 4 points taken at once.
     table.Deal({5, 19, 33, 47, 9});
     table.Draw({});
     table.Click("Take");
-    ASSERT_EQ(table.Game().Score.Caption, "00012");
 
     const SessionStats& stats = table.tracker.Stats();
     EXPECT_EQ(std::tuple(stats.hands, stats.bet, stats.taken), std::tuple(4, 4, 6));
