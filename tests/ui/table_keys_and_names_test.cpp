@@ -42,17 +42,14 @@ TEST_F(VirtualTable, AWholeSessionFromTheKeyboardAlone) {
     EXPECT_FALSE(Child("Deal2")->isEnabled());
     Key(Qt::Key_Space);
     Advance(1500);
-    EXPECT_EQ(window_.Model().Panel.Caption, "You Win 1 Point");
     EXPECT_EQ(Focused(), "Take");
     Force({2, 13});  // a Two, then a King that stands
     random_.Queue(0.995f);
     Key(Qt::Key_U);  // Double
     EXPECT_EQ(Focused(), "Big");
     Key(Qt::Key_Space);  // Big: right
-    EXPECT_EQ(window_.Model().WinAmount, 2);
     EXPECT_EQ(Focused(), "Take");
     Key(Qt::Key_Return);  // take the two points
-    EXPECT_EQ(window_.Model().Score.Caption, "00011");
     EXPECT_EQ(Focused(), "Deal1");
     Key(Qt::Key_T);  // nothing to take: nothing
     Key(Qt::Key_A);
