@@ -136,35 +136,126 @@ std::optional<Layout> CheckChunks(const QByteArray& bytes) {
     }
 }
 
-// Whether the image data from `at` on inflates to exactly `expected` bytes,
-// with nothing after the end of its compressed stream. Inflating stops as
-// soon as it passes `expected`: a file of a few MiB can hold many GiB of
-// compressed zeros, which the decoder would otherwise expand in full.
-bool InflatesToExactly(const QByteArray& bytes, qsizetype at, qint64 expected, qint64& total) {
-    z_stream stream{};
-    if (inflateInit(&stream) != Z_OK) return false;
-    const auto end = qScopeGuard([&stream] { inflateEnd(&stream); });
-    Bytef scratch[16384];
-    total = 0;
-    bool ended = false;
-    for (const char* chunk = bytes.constData() + at; IsChunk(chunk, "IDAT"); chunk += 12 + BigEndian32(chunk)) {
-        stream.next_in = reinterpret_cast<const Bytef*>(chunk + 8);
-        stream.avail_in = BigEndian32(chunk);
-        if (ended && stream.avail_in > 0) return false;
-        // Until this chunk's data is used up and the last output fitted.
-        while (!ended && (stream.avail_in > 0 || stream.avail_out == 0)) {
-            stream.next_out = scratch;
-            stream.avail_out = sizeof scratch;
-            const int status = inflate(&stream, Z_NO_FLUSH);
-            total += static_cast<qint64>(sizeof scratch - stream.avail_out);
-            if (total > expected) return false;
-            ended = status == Z_STREAM_END;
-            if (ended && stream.avail_in > 0) return false;
-            if (status == Z_BUF_ERROR) break;  // it needs the next chunk's data
-            if (status != Z_OK && !ended) return false;
-        }
+// A PNG's image data, the run of IDAT chunks from `at` on, inflated a piece
+// at a time. Inflating never goes past what is asked for: a file of a few
+// MiB can hold many GiB of compressed zeros.
+class ImageDataStream {
+public:
+    ImageDataStream(const QByteArray& bytes, qsizetype at) : chunk_(bytes.constData() + at) {
+        started_ = inflateInit(&stream_) == Z_OK;
     }
-    return ended && total == expected;
+    ~ImageDataStream() {
+        if (started_) inflateEnd(&stream_);
+    }
+    ImageDataStream(const ImageDataStream&) = delete;
+    ImageDataStream& operator=(const ImageDataStream&) = delete;
+
+    // Inflates exactly `count` bytes into `out`; false when the data is
+    // damaged or its compressed stream ends first.
+    bool Read(Bytef* out, uInt count) {
+        stream_.next_out = out;
+        stream_.avail_out = count;
+        while (started_ && !ended_ && stream_.avail_out > 0) {
+            if (stream_.avail_in == 0 && !Feed()) break;
+            const uInt room = stream_.avail_out;
+            const int status = inflate(&stream_, Z_NO_FLUSH);
+            inflated_ += room - stream_.avail_out;
+            if (status == Z_STREAM_END) ended_ = true;
+            else if (status != Z_OK) started_ = false;  // damaged: nothing more is read
+        }
+        return started_ && stream_.avail_out == 0;
+    }
+
+    // Whether the compressed stream ends here, with nothing after its end in
+    // this chunk or in a later one. Looking may inflate one byte more.
+    bool EndsHere() {
+        Bytef more = 0;
+        if (!ended_ && Read(&more, 1)) return false;
+        return started_ && ended_ && stream_.avail_in == 0 && !Feed();
+    }
+
+    qint64 Inflated() const { return inflated_; }
+
+private:
+    // Hands inflate the next IDAT chunk's data, if the run has more.
+    bool Feed() {
+        while (IsChunk(chunk_, "IDAT")) {
+            const char* data = chunk_ + 8;
+            const std::uint32_t length = BigEndian32(chunk_);
+            chunk_ += 12 + qsizetype{length};
+            if (length > 0) {
+                stream_.next_in = reinterpret_cast<const Bytef*>(data);
+                stream_.avail_in = length;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    z_stream stream_{};
+    const char* chunk_;  // the next chunk to feed; whole chunks up to IEND follow
+    bool started_ = false, ended_ = false;
+    qint64 inflated_ = 0;
+};
+
+// Whether the image data from `at` on inflates to exactly `expected` bytes,
+// with nothing after the end of its compressed stream.
+bool InflatesToExactly(const QByteArray& bytes, qsizetype at, qint64 expected, qint64& total) {
+    ImageDataStream data(bytes, at);
+    Bytef scratch[16384];
+    bool whole = true;
+    for (qint64 left = expected; whole && left > 0;) {
+        const auto piece = static_cast<uInt>(std::min<qint64>(left, sizeof scratch));
+        whole = data.Read(scratch, piece);
+        left -= piece;
+    }
+    whole = whole && data.EndsHere();
+    total = data.Inflated();
+    return whole;
+}
+
+// Undoes a row's PNG filter, for one byte a pixel, against the row above.
+void Unfilter(int filter, uchar* row, const uchar* above, int width) {
+    switch (filter) {
+        case 1:
+            for (int x = 1; x < width; ++x) row[x] = uchar(row[x] + row[x - 1]);
+            break;
+        case 2:
+            for (int x = 0; x < width; ++x) row[x] = uchar(row[x] + above[x]);
+            break;
+        case 3:
+            for (int x = 0; x < width; ++x) row[x] = uchar(row[x] + ((x > 0 ? row[x - 1] : 0) + above[x]) / 2);
+            break;
+        case 4:
+            for (int x = 0; x < width; ++x) {
+                const int a = x > 0 ? row[x - 1] : 0, b = above[x], c = x > 0 ? above[x - 1] : 0;
+                const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
+                row[x] = uchar(row[x] + (pa <= pb && pa <= pc ? a : pb <= pc ? b : c));
+            }
+            break;
+        default: break;
+    }
+}
+
+// The rows of an 8-bit palette picture that is not interlaced (the game's
+// own sheets): inflated once, straight into the sheet, each row's filter
+// undone there. The same checks as InflatesToExactly.
+bool InflatePaletteRows(const QByteArray& bytes, qsizetype at, QImage& sheet, qint64& total) {
+    ImageDataStream data(bytes, at);
+    const int width = sheet.width();
+    const std::vector<uchar> zeros(static_cast<std::size_t>(width));  // above the first row
+    uchar* const bits = sheet.bits();
+    const qsizetype line = sheet.bytesPerLine();
+    bool whole = true;
+    for (int y = 0; whole && y < sheet.height(); ++y) {
+        Bytef filter = 0;
+        uchar* row = bits + y * line;
+        whole = data.Read(&filter, 1) && filter <= 4 && data.Read(row, static_cast<uInt>(width));
+        if (whole) Unfilter(filter, row, y == 0 ? zeros.data() : row - line, width);
+    }
+    whole = whole && data.EndsHere();
+    total = data.Inflated();
+    return whole;
 }
 
 // What libpng works from and on: plain data, as nothing with a destructor may
@@ -175,7 +266,7 @@ struct Decoding {
     std::size_t at;
     bool palette;
     std::size_t rowBytes;
-    png_bytep* rows;  // the sheet's rows
+    png_bytep* rows;  // the sheet's rows, or null for the palette alone
     int colours;      // palette entries, each with its alpha
     png_color colour[256];
     png_byte alpha[256];
@@ -193,7 +284,8 @@ void ReadFromDecoding(png_structp png, png_bytep out, std::size_t count) {
 [[noreturn]] void Refuse(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
 // Decodes a checked stream into the rows of the sheet: a palette image as
-// one index a pixel, any other as 32-bit ARGB. False when libpng refuses it.
+// one index a pixel, any other as 32-bit ARGB; without rows, reads only up
+// to the palette. False when libpng refuses it.
 bool RunDecoder(Decoding& decoding) {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Refuse, Refuse);
     if (!png) return false;
@@ -223,6 +315,10 @@ bool RunDecoder(Decoding& decoding) {
         int alphas = 0;
         if (png_get_tRNS(png, info, &alpha, &alphas, nullptr) == PNG_INFO_tRNS)
             std::memcpy(decoding.alpha, alpha, static_cast<std::size_t>(std::clamp(alphas, 0, 256)));
+        if (!decoding.rows) {
+            png_destroy_read_struct(&png, &info, nullptr);
+            return true;
+        }
         png_set_packing(png);
     } else {
         png_set_expand(png);  // grey of fewer than 8 bits to 8; a transparent colour to alpha
@@ -295,26 +391,36 @@ CardPictures DecodeCardPictures(const QByteArray& bytes, DecodeWork* work) try {
     const std::optional<Layout> layout = CheckChunks(bytes);
     if (!layout || !IsUsableSheetSize(layout->header)) return {};
     const Header& header = layout->header;
+    const bool palette = header.colourType == kPaletteColourType;
+    const bool onePass = palette && header.bitDepth == 8 && !header.interlaced;
     qint64 inflated = 0;
-    const bool sized = InflatesToExactly(bytes, layout->imageData, ImageDataBytes(header), inflated);
-    if (work) work->inflatedBytes = inflated;
-    if (!sized) return {};
+    const auto noted = [&](bool decoded) {
+        if (work) work->inflatedBytes = inflated;
+        return decoded;
+    };
+    if (!onePass && !noted(InflatesToExactly(bytes, layout->imageData, ImageDataBytes(header), inflated)))
+        return {};
 
     // The sheet is the one large allocation: at most 65 MiB, for the largest
     // grid at four bytes a pixel.
-    const bool palette = header.colourType == kPaletteColourType;
     QImage sheet(static_cast<int>(header.width), static_cast<int>(header.height),
                  palette ? QImage::Format_Indexed8 : QImage::Format_ARGB32);
     if (sheet.isNull()) return {};
-    std::vector<png_bytep> rows(header.height);
-    for (int y = 0; y < sheet.height(); ++y) rows[static_cast<std::size_t>(y)] = sheet.scanLine(y);
     Decoding decoding{};
     decoding.data = bytes.constData();
     decoding.size = static_cast<std::size_t>(bytes.size());
     decoding.palette = palette;
     decoding.rowBytes = header.width * (palette ? 1u : 4u);
-    decoding.rows = rows.data();
-    if (!RunDecoder(decoding)) return {};
+    bool decoded = false;
+    if (onePass) {
+        decoded = RunDecoder(decoding) && noted(InflatePaletteRows(bytes, layout->imageData, sheet, inflated));
+    } else {
+        std::vector<png_bytep> rows(header.height);
+        for (int y = 0; y < sheet.height(); ++y) rows[static_cast<std::size_t>(y)] = sheet.scanLine(y);
+        decoding.rows = rows.data();
+        decoded = RunDecoder(decoding);
+    }
+    if (!decoded) return {};
     if (palette) {
         // Indexes past the palette show opaque black, as Qt draws them.
         QList<QRgb> colours(256, qRgb(0, 0, 0));

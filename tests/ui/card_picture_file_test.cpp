@@ -20,6 +20,7 @@
 #include <chrono>
 #include <fstream>
 #include <future>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,18 @@ QByteArray GoodFileBytes() {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QByteArray BigEndian(quint32 n) {
+    QByteArray bytes(4, '\0');
+    qToBigEndian(n, bytes.data());
+    return bytes;
+}
+
+void AppendChunk(QByteArray& png, const char* type, const QByteArray& data) {
+    const QByteArray body = QByteArray(type, 4) + data;
+    png += BigEndian(quint32(data.size())) + body +
+           BigEndian(quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size()))));
+}
+
 // A black palette sheet of square cells whose image data holds its rows,
 // then `extra` zero bytes more (compressed, a few KB per MiB), in one IDAT
 // chunk for each `piece` bytes inflated.
@@ -126,13 +139,9 @@ struct LongImageData { int cell; qint64 extra; int piece; };
 QByteArray SheetWith(const LongImageData& shape, qint64& rowBytes) {
     const int width = shape.cell * CardPictures::kColumns, height = shape.cell * CardPictures::kRows;
     rowBytes = qint64{height} * (1 + width);
-    const auto number = [](quint32 n) { QByteArray bytes(4, '\0'); qToBigEndian(n, bytes.data()); return bytes; };
+    const auto number = BigEndian;
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    const auto chunk = [&](const char* type, const QByteArray& data) {
-        const QByteArray body = QByteArray(type, 4) + data;
-        png += number(quint32(data.size())) + body +
-               number(quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size()))));
-    };
+    const auto chunk = [&](const char* type, const QByteArray& data) { AppendChunk(png, type, data); };
     chunk("IHDR", number(width) + number(height) + QByteArray("\x08\x03\x00\x00\x00", 5));
     chunk("PLTE", QByteArray(3, '\0'));
     z_stream stream{};
@@ -171,6 +180,63 @@ TEST(DecodeCardPictures, StopsInflatingPastThePicture) {
         EXPECT_EQ(DecodeCardPictures(bytes, &work).IsEmpty(), shape.extra > 0) << shape.extra;
         EXPECT_GE(work.inflatedBytes, rowBytes + std::min<qint64>(shape.extra, 1)) << shape.extra;
         EXPECT_LE(work.inflatedBytes, rowBytes + 16384) << shape.extra;
+    }
+}
+
+// Palette sheets of random pixels, each row under a random one of the five
+// filters, the image data cut into IDAT chunks of random sizes: decoded as
+// Qt's own PNG reader decodes them.
+TEST(DecodeCardPictures, PaletteSheetsDecodeAsQtReadsThem) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 24; ++round) {
+        const int cell = 8 + int(random() % 9);
+        const int width = cell * CardPictures::kColumns, height = cell * CardPictures::kRows;
+        QByteArray rows;
+        for (int y = 0; y < height; ++y) {
+            rows += char(random() % 5);
+            for (int x = 0; x < width; ++x) rows += char(random() % (round % 2 == 0 ? 256 : 8));  // noise, or runs
+        }
+        QByteArray colours, alphas;
+        for (int i = 0; i < 256; ++i) colours += QByteArray(3, char(random()));  // any index has a colour
+        for (int i = 0, n = int(random() % 40); i < n; ++i) alphas += char(random());
+        const QByteArray packed = qCompress(rows).mid(4);  // zlib's stream, without Qt's length
+        QByteArray png("\x89PNG\r\n\x1a\n", 8);
+        AppendChunk(png, "IHDR", BigEndian(width) + BigEndian(height) + QByteArray("\x08\x03\x00\x00\x00", 5));
+        AppendChunk(png, "PLTE", colours);
+        if (!alphas.isEmpty()) AppendChunk(png, "tRNS", alphas.left(colours.size() / 3));
+        for (qsizetype at = 0, piece = 0; at < packed.size(); at += piece) {
+            piece = 1 + qsizetype(random() % 900);
+            if (round % 4 == 1) AppendChunk(png, "IDAT", {});  // empty chunks are allowed
+            AppendChunk(png, "IDAT", packed.mid(at, piece));
+        }
+        AppendChunk(png, "IEND", {});
+
+        const CardPictures pictures = DecodeCardPictures(png);
+        const QImage expected = QImage::fromData(png, "png").convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(expected.isNull());
+        ASSERT_EQ(pictures.CellSize(), QSize(cell, cell)) << round;
+        for (int frame = 1; frame <= CardPictures::kFrames; ++frame) {
+            const int column = (frame - 1) % CardPictures::kColumns, row = (frame - 1) / CardPictures::kColumns;
+            ASSERT_EQ(pictures.Frame(frame).convertToFormat(QImage::Format_ARGB32),
+                      expected.copy(column * cell, row * cell, cell, cell))
+                << "round " << round << ", frame " << frame;
+        }
+    }
+}
+
+// Row data Qt's reader refuses, or that inflates to the picture and then
+// some: the whole sheet is refused.
+TEST(DecodeCardPictures, RefusesARowFilterPastPaethAndBytesAfterTheStream) {
+    const int width = 8 * CardPictures::kColumns, height = 8 * CardPictures::kRows;
+    for (const auto& [filter, after] : {std::pair('\x04', ""), std::pair('\x05', ""), std::pair('\x00', "!")}) {
+        const QByteArray rows = (QByteArray(1, filter) + QByteArray(width, '\x01')).repeated(height);
+        QByteArray png("\x89PNG\r\n\x1a\n", 8);
+        AppendChunk(png, "IHDR", BigEndian(width) + BigEndian(height) + QByteArray("\x08\x03\x00\x00\x00", 5));
+        AppendChunk(png, "PLTE", QByteArray(768, '\x40'));
+        AppendChunk(png, "IDAT", qCompress(rows).mid(4) + after);
+        AppendChunk(png, "IEND", {});
+        const bool good = filter <= 4 && *after == 0;
+        EXPECT_EQ(DecodeCardPictures(png).IsEmpty(), !good) << int(filter) << after;
     }
 }
 
