@@ -1,6 +1,7 @@
 #include "ui/caption_view.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,31 @@
 namespace velmora::ui {
 namespace {
 constexpr int kMargin = 1;
+
+struct LetterBox {
+    qreal points, top, bottom;
+};
+
+// The size of `font` at which the letters' box (from the top of the tallest
+// letter to the bottom of the descenders) fits in `room`, made smaller step
+// by step, and that box. Remembered: the measuring is most of a caption's
+// first paint.
+LetterBox FittedLetterBox(QFont font, const QString& letters, qreal room) {
+    static QHash<QString, LetterBox> known;
+    const QString key = font.key() + QLatin1Char('\n') + letters + QLatin1Char('\n') + QString::number(room);
+    if (const auto found = known.constFind(key); found != known.cend()) return *found;
+    const QString tallest = QStringLiteral("Hbdfkl") + letters;
+    const QString lowest = QStringLiteral("gpqy") + letters;
+    qreal top = 0, bottom = 0;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const QFontMetricsF metrics(font);
+        top = -metrics.tightBoundingRect(tallest).top();
+        bottom = metrics.tightBoundingRect(lowest).bottom();
+        if (top + bottom <= room || font.pointSizeF() <= 4.0) break;
+        font.setPointSizeF(std::max(4.0, font.pointSizeF() * room / (top + bottom) - 0.05));
+    }
+    return *known.insert(key, {font.pointSizeF(), top, bottom});
+}
 }
 
 CaptionView::CaptionView(const QFont& font, const QColor& text, Qt::Alignment alignment, QWidget* parent)
@@ -53,21 +79,16 @@ CaptionView::Layout CaptionView::LineLayout() const {
     if (key == layoutKey_) return layout_;
 
     QFont font = FitToWidth(font_, caption_, area.width());
-    // Each letter once is enough for the box, and far quicker to measure.
+    // Each letter once is enough for the box, and far quicker to measure; in
+    // order, so that captions drawn from the same letters (the pay lines)
+    // share one measurement.
     QString letters;
     for (const QChar c : caption_ + letterBoxTexts_)
         if (!letters.contains(c)) letters += c;
-    const QString tallest = QStringLiteral("Hbdfkl") + letters;
-    const QString lowest = QStringLiteral("gpqy") + letters;
-    qreal top = 0, bottom = 0;
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        const QFontMetricsF metrics(font);
-        top = -metrics.tightBoundingRect(tallest).top();
-        bottom = metrics.tightBoundingRect(lowest).bottom();
-        const qreal room = area.height() - 2 / scale;
-        if (top + bottom <= room || font.pointSizeF() <= 4.0) break;
-        font.setPointSizeF(std::max(4.0, font.pointSizeF() * room / (top + bottom) - 0.05));
-    }
+    std::sort(letters.begin(), letters.end());
+    const LetterBox box = FittedLetterBox(font, letters, area.height() - 2 / scale);
+    font.setPointSizeF(box.points);
+    const qreal top = box.top, bottom = box.bottom;
     layoutKey_ = key;
     layout_ = {font, std::round((area.top() + (area.height() - top - bottom) / 2 + top) * scale) / scale};
     return layout_;
