@@ -16,6 +16,7 @@
 #include "ui/caption_view.h"
 #include "ui/card_view.h"
 #include "ui/click_area.h"
+#include "ui/font_warm_up.h"
 #include "ui/geometry.h"
 #include "ui/look.h"
 #include "ui/table_design.h"
@@ -35,10 +36,15 @@ std::vector<const ButtonEntry*> InFocusOrder() {
     return order;
 }
 
-// Loads one picture file on a worker thread; with no thread to be had
-// (memory is short), on the first call to get().
-std::future<CardPictures> LoadingInBackground(const std::string& source) {
+// Loads one picture file on a worker thread, after fontconfig's set-up when
+// the game is starting; with no thread to be had (memory is short), on the
+// first call to get().
+std::future<CardPictures> LoadingInBackground(const std::string& source, bool startingUp = false) {
     auto loading = CardPictureLoading(QString::fromStdString(source));
+    if (startingUp) loading = [loading] {
+        WarmFonts();
+        return loading();
+    };
     try {
         return std::async(std::launch::async, loading);
     } catch (const std::system_error&) {
@@ -57,7 +63,7 @@ void TableWindow::StartLoadingCardPictures() {
     // Qt takes the first thread that asks for its thread data as the main
     // one: this thread asks before the worker can (its QFile would ask).
     QThread::currentThread();
-    EarlyCardPictures() = LoadingInBackground(kCardPictureFile);
+    EarlyCardPictures() = LoadingInBackground(kCardPictureFile, true);
 }
 
 TableWindow::TableWindow(RandomSource& random, Clock clock, QWidget* parent)
