@@ -8,15 +8,15 @@ namespace velmora {
 namespace {
 
 void PlayHand(Poker& form, bool doubleOnce) {
-    form.Click(EntryOf(&Poker::Deal1));
-    form.AdvanceTo(form.Timers.Now() + 1250);  // five cards, 250 ms apart
-    form.Click(EntryOf(&Poker::Deal2));                // draw, keeping the suggested holds
-    form.AdvanceTo(form.Timers.Now() + 1500);  // the draw and the result step
-    if (doubleOnce && form.DoubleB.Visible) {
-        form.Click(EntryOf(&Poker::DoubleB));
-        form.Click(EntryOf(&Poker::Big));
+    form.Click(EntryOf(&PokerState::Deal1));
+    form.AdvanceTo(form.State().Timers.Now() + 1250);  // five cards, 250 ms apart
+    form.Click(EntryOf(&PokerState::Deal2));                // draw, keeping the suggested holds
+    form.AdvanceTo(form.State().Timers.Now() + 1500);  // the draw and the result step
+    if (doubleOnce && form.State().DoubleB.Visible) {
+        form.Click(EntryOf(&PokerState::DoubleB));
+        form.Click(EntryOf(&PokerState::Big));
     }
-    form.Click(EntryOf(&Poker::Take));  // ignored when nothing is on offer
+    form.Click(EntryOf(&PokerState::Take));  // ignored when nothing is on offer
 }
 
 void WholeHands(benchmark::State& state) {
@@ -28,7 +28,7 @@ void WholeHands(benchmark::State& state) {
         PlayHand(form, doubleOnce);
         ++hands;
     }
-    benchmark::DoNotOptimize(form.Score.Caption);
+    benchmark::DoNotOptimize(form.State().Score.Caption);
     state.counters["hands/s"] = benchmark::Counter(static_cast<double>(hands), benchmark::Counter::kIsRate);
 }
 BENCHMARK(WholeHands)->ArgName("double_once")->Arg(0)->Arg(1);

@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
     for (int deal = 0; deal < kDeals; ++deal) {
         paints.Start();
         Click(window, "Deal1");
-        WaitUntil(window, [&] { return window.Model().Deal2.Visible; });
+        WaitUntil(window, [&] { return window.Model().State().Deal2.Visible; });
         QCoreApplication::processEvents();  // let the last card paint
         if (!paints.AllPainted()) {
             std::fprintf(stderr, "deal %d: a card was never painted\n", deal + 1);
@@ -122,8 +122,8 @@ int main(int argc, char* argv[]) {
         }
 
         Click(window, "Deal2");  // draw with the suggested holds, then settle the hand
-        WaitUntil(window, [&] { return window.Model().Deal1.Visible || window.Model().Take.Visible; });
-        if (window.Model().Take.Visible) Click(window, "Take");
+        WaitUntil(window, [&] { return window.Model().State().Deal1.Visible || window.Model().State().Take.Visible; });
+        if (window.Model().State().Take.Visible) Click(window, "Take");
     }
 
     std::printf("Reveal pacing over %d deals, times after the click on Deal.\n\n", kDeals);

@@ -57,7 +57,7 @@ private:
 
 strategy::PreviousCards PreviousOf(const Poker& form) {
     strategy::PreviousCards previous{};
-    for (int slot = 1; slot <= 5; ++slot) previous[slot - 1] = form.OldCard[slot];
+    for (int slot = 1; slot <= 5; ++slot) previous[slot - 1] = form.State().OldCard[slot];
     return previous;
 }
 
@@ -74,19 +74,19 @@ int ChosenHold(const Poker& form, char player) {
 // Plays one hand and returns what it paid back for its one credit. With
 // `expected`, sets it to the exact value of the hold kept under the table's draw.
 double PlayHand(Poker& form, char player, double* expected) {
-    const double before = ReadCredits(form.Score.Caption);
-    form.Click(EntryOf(&Poker::Deal1));
-    form.AdvanceTo(form.Timers.Now() + 1250);  // five cards, 250 ms apart
+    const double before = ReadCredits(form.State().Score.Caption);
+    form.Click(EntryOf(&PokerState::Deal1));
+    form.AdvanceTo(form.State().Timers.Now() + 1250);  // five cards, 250 ms apart
     const int hold = ChosenHold(form, player);
     if (expected)
         *expected = strategy::TableHoldValues(session::DealOf(form), PreviousOf(form), strategy::GamePays())[hold];
     for (int slot = 1; slot <= 5; ++slot)
-        if (form.Hold[slot].Visible != strategy::Keeps(hold, slot)) form.ClickLabel(slot);
+        if (form.State().Hold[slot].Visible != strategy::Keeps(hold, slot)) form.ClickLabel(slot);
     if (session::HoldOf(form) != hold) std::abort();
-    form.Click(EntryOf(&Poker::Deal2));
-    form.AdvanceTo(form.Timers.Now() + 1500);  // the draw and the result step
-    form.Click(EntryOf(&Poker::Take));         // ignored when nothing is on offer
-    return ReadCredits(form.Score.Caption) - before + 1;
+    form.Click(EntryOf(&PokerState::Deal2));
+    form.AdvanceTo(form.State().Timers.Now() + 1500);  // the draw and the result step
+    form.Click(EntryOf(&PokerState::Take));         // ignored when nothing is on offer
+    return ReadCredits(form.State().Score.Caption) - before + 1;
 }
 
 void Measure(char player, long long hands, std::uint64_t seed, bool check) {

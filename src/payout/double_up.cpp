@@ -2,6 +2,7 @@
 
 #include "payout/win_message.h"
 #include "table/card_code.h"
+#include "table/control_table.h"
 #include "table/poker.h"
 
 // The big-or-small side game. Slot DoubleStep holds the reference card, the
@@ -92,7 +93,7 @@ void Poker::DoubleLost() {
     Deal1.Visible = true;
     Take.Visible = false;
     DisplayOver();
-    SetFocus(&Poker::Deal1);
+    SetFocus(&PokerState::Deal1);
 }
 
 // The carry-over after every fourth right guess: the last card becomes the

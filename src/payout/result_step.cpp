@@ -19,7 +19,7 @@ void Poker::Timer6_Timer() {
     if (!won) {
         DisplayOver();
         Deal1.Visible = true;
-        SetFocus(&Poker::Deal1);
+        SetFocus(&PokerState::Deal1);
     } else {
         HandPay = won->points;
         WinAmount = static_cast<std::int16_t>(HandPay);

@@ -1,4 +1,5 @@
 #include "table/credit_text.h"
+#include "table/control_table.h"
 #include "table/poker.h"
 
 namespace velmora {
@@ -15,7 +16,7 @@ void Poker::Take_Click() {
     ClearPayHighlight();
     Deal1.Visible = true;
     DisplayOver();
-    SetFocus(&Poker::Deal1);
+    SetFocus(&PokerState::Deal1);
     MousePointer = kDefaultPointer;
 }
 

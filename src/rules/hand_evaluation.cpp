@@ -7,13 +7,13 @@
 namespace velmora {
 namespace {
 
-bool AnyRankCount(const Poker& form, int count) {
+bool AnyRankCount(const PokerState& form, int count) {
     for (const std::int16_t n : form.RankCount)
         if (n == count) return true;
     return false;
 }
 
-int RanksWithCount(const Poker& form, int count) {
+int RanksWithCount(const PokerState& form, int count) {
     int ranks = 0;
     for (const std::int16_t n : form.RankCount) ranks += n == count;
     return ranks;
@@ -37,7 +37,7 @@ bool IsFlush(int lowest, int highest) { return IsCardCode(lowest) && BlockOf(low
 
 // Five neighbouring ranks of A 2 3 ... Q K A each held exactly once: the Ace
 // plays low and high, and no run goes on from King to Two.
-bool IsStraight(const Poker& form) {
+bool IsStraight(const PokerState& form) {
     for (int low = kAce; low <= kTen; ++low) {
         bool run = true;
         for (int step = 0; step < 5 && run; ++step) {

@@ -50,7 +50,7 @@ static_assert(kPair[0].value == 4 && kPair[3].value == 30 && kPair[9].value == 2
 // Which pattern values some rank has: no pattern exceeds 1+3+5+10+20 = 39.
 using PresentPatterns = std::array<bool, 40>;
 
-PresentPatterns PatternsOf(const Poker& form) {
+PresentPatterns PatternsOf(const PokerState& form) {
     PresentPatterns present{};
     for (const std::int16_t slots : form.RankSlots) present[static_cast<std::size_t>(slots)] = true;
     return present;
@@ -60,12 +60,12 @@ bool Present(const PresentPatterns& present, const SlotPattern& pattern) {
     return present[static_cast<std::size_t>(pattern.value)];
 }
 
-void Show(Poker& form, const SlotPattern& pattern) {
+void Show(PokerState& form, const SlotPattern& pattern) {
     for (int i = 0; i < pattern.count; ++i) form.Hold[pattern.slots[static_cast<std::size_t>(i)]].Visible = true;
 }
 
 template <std::size_t N>
-bool ShowFirstPresent(Poker& form, const PresentPatterns& present, const std::array<SlotPattern, N>& group) {
+bool ShowFirstPresent(PokerState& form, const PresentPatterns& present, const std::array<SlotPattern, N>& group) {
     for (const SlotPattern& pattern : group) {
         if (Present(present, pattern)) {
             Show(form, pattern);
@@ -75,7 +75,7 @@ bool ShowFirstPresent(Poker& form, const PresentPatterns& present, const std::ar
     return false;
 }
 
-void ShowAll(Poker& form) {
+void ShowAll(PokerState& form) {
     for (Label& hold : form.Hold) hold.Visible = true;
 }
 

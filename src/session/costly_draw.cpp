@@ -5,7 +5,7 @@
 namespace velmora::session {
 
 bool AsksBeforeDraw(const Poker& game, const ButtonEntry& pressed, bool warningOn, const AdviceOnDeal& advice) {
-    if (pressed.member != &Poker::Deal2 || !warningOn || PhaseOf(game) != HandPhase::Holding) return false;
+    if (pressed.member != &PokerState::Deal2 || !warningOn || PhaseOf(game) != HandPhase::Holding) return false;
     const HoldAdvice* onDeal = advice();
     return onDeal && onDeal->IsMistake(HoldOf(game));
 }

@@ -1,13 +1,12 @@
 #include "session/session_tracker.h"
 
 #include "session/hold_advice.h"
-#include "table/credit_text.h"
 
 namespace velmora::session {
 
 void SessionTracker::Observe(const Poker& game) {
     const HandPhase phase = PhaseOf(game);
-    const double credits = ReadCredits(game.Score.Caption);
+    const double credits = game.Credits();
     if (!started_) {
         started_ = true;
         phase_ = phase;
@@ -19,7 +18,7 @@ void SessionTracker::Observe(const Poker& game) {
     if (phase != phase_) Enter(phase, game, credits);
     // Each right guess doubles the win.
     if (phase == HandPhase::DoublingUp)
-        for (; stake_ > 0 && stake_ < game.WinAmount; stake_ *= 2) ++stats_.doubleUp.rightGuesses;
+        for (; stake_ > 0 && stake_ < game.State().WinAmount; stake_ *= 2) ++stats_.doubleUp.rightGuesses;
     phase_ = phase;
     credits_ = credits;
 }
@@ -49,8 +48,8 @@ void SessionTracker::Enter(HandPhase phase, const Poker& game, double credits) {
         case HandPhase::DoublingUp:
             if (phase_ == HandPhase::Offered) {
                 ++stats_.doubleUp.rounds;
-                stats_.doubleUp.risked += game.WinAmount;
-                stake_ = game.WinAmount;
+                stats_.doubleUp.risked += game.State().WinAmount;
+                stake_ = game.State().WinAmount;
             }
             break;
         case HandPhase::Ready:

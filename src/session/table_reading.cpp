@@ -4,39 +4,38 @@
 
 namespace velmora::session {
 
-HandPhase PhaseOf(const Poker& game) {
-    if (game.Deal1.Visible) return game.Deal1.Enabled ? HandPhase::Ready : HandPhase::Dealing;
-    if (game.Deal2.Visible) return game.Deal2.Enabled ? HandPhase::Holding : HandPhase::Drawing;
-    if (game.DoubleB.Visible) return HandPhase::Offered;
-    return HandPhase::DoublingUp;
-}
-
 strategy::Deal DealOf(const Poker& game) {
     strategy::Deal deal{};
-    for (int slot = 1; slot <= kSlotCount; ++slot) deal[static_cast<std::size_t>(slot - 1)] = game.Card[slot];
+    for (int slot = 1; slot <= kSlotCount; ++slot) deal[static_cast<std::size_t>(slot - 1)] = game.State().Card[slot];
     return deal;
 }
 
 strategy::PreviousCards PreviousOf(const Poker& game) {
     strategy::PreviousCards previous{};
-    for (int slot = 1; slot <= kSlotCount; ++slot) previous[static_cast<std::size_t>(slot - 1)] = game.OldCard[slot];
+    for (int slot = 1; slot <= kSlotCount; ++slot) previous[static_cast<std::size_t>(slot - 1)] = game.State().OldCard[slot];
     return previous;
 }
 
-int HoldOf(const Poker& game) {
+namespace {
+// The hold number of the slots `held` says are kept.
+template <class Held>
+int HoldNumber(Held held) {
     int hold = 0;
     for (int slot = 1; slot <= kSlotCount; ++slot)
-        if (game.Hold[slot].Visible) hold |= 1 << (slot - 1);
+        if (held(slot)) hold |= 1 << (slot - 1);
     return hold;
+}
+}  // namespace
+
+int HoldOf(const Poker& game) {
+    return HoldNumber([&](int slot) { return game.State().Hold[slot].Visible; });
 }
 
 // While the player holds, the line the deal makes is still lit, as the hold
 // analysis reads it.
 int SuggestedHold(const Poker& game) {
-    Poker copy = game;
-    for (Label& hold : copy.Hold) hold.Visible = false;
-    copy.PresetHolds();
-    return HoldOf(copy);
+    const Slots<bool> held = game.PresetHoldsPreview();
+    return HoldNumber([&](int slot) { return held[slot]; });
 }
 
 // Each line pays its own number of points: the class the strategy's copy
@@ -51,7 +50,7 @@ strategy::HandClass ClassOfLine(const PayLineEntry& line) {
 
 strategy::HandClass MadeClass(const Poker& game) {
     for (const PayLineEntry& line : kPayLines)
-        if (IsMarked(game.*line.member)) return ClassOfLine(line);
+        if (IsMarked(game.State().*line.member)) return ClassOfLine(line);
     return strategy::HandClass::Nothing;
 }
 

@@ -4,6 +4,7 @@
 #include "strategy/hold_values.h"
 #include "strategy/table_draw.h"
 #include "table/control_table.h"
+#include "table/hand_phase.h"
 #include "table/poker.h"
 
 // What the trainer reads off the table. It only reads: nothing here changes
@@ -11,16 +12,8 @@
 
 namespace velmora::session {
 
-// Where a hand stands, read from the buttons on show.
-enum class HandPhase {
-    Ready,       // Deal waits for a new hand
-    Dealing,     // the five cards turn up
-    Holding,     // the dealt hand waits for the draw
-    Drawing,     // the replacements turn up, up to the result
-    Offered,     // a win waits: Take or Double
-    DoublingUp,  // the big-or-small game
-};
-HandPhase PhaseOf(const Poker& game);
+// Where a hand stands: the table's own reading of its shown buttons.
+inline HandPhase PhaseOf(const Poker& game) { return velmora::PhaseOf(game.State()); }
 
 // The cards in slots 1..5.
 strategy::Deal DealOf(const Poker& game);

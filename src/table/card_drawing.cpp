@@ -9,7 +9,7 @@ namespace {
 // slots before it, all as they stand. Slots after it keep their previous
 // cards out of the set. A 0 matches no card; a rank 1..13 left by the
 // double-up matches the card code of the same number.
-bool Excluded(const Poker& form, int slot, std::int16_t code) {
+bool Excluded(const PokerState& form, int slot, std::int16_t code) {
     for (int other = 1; other <= kSlotCount; ++other)
         if (other != slot && form.Card[other] == code) return true;
     for (int earlier = 1; earlier <= slot; ++earlier)

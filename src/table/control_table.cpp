@@ -10,7 +10,7 @@ const ButtonEntry* ButtonNamed(std::string_view name) {
     return nullptr;
 }
 
-const ButtonEntry& EntryOf(Button Poker::*member) {
+const ButtonEntry& EntryOf(Button PokerState::*member) {
     for (const ButtonEntry& button : kButtons)
         if (button.member == member) return button;
     assert(!"every button of the table has an entry");

@@ -1,4 +1,7 @@
+#include "table/captions.h"
+#include "table/control_table.h"
 #include "table/credit_text.h"
+#include "table/hand_phase.h"
 #include "table/poker.h"
 
 // One hand up to its result: Deal charges a credit and turns the cards face
@@ -8,8 +11,17 @@
 
 namespace velmora {
 namespace {
-constexpr int kRevealInterval = 250;
-constexpr int kHeldSlotInterval = 1;
+constexpr int kHeldSlotInterval = 1;  // a held slot's timer passes on at once
+
+bool IsDeal(const PokerState& table) {
+    const HandPhase phase = PhaseOf(table);
+    return phase == HandPhase::Ready || phase == HandPhase::Dealing;
+}
+
+bool IsDraw(const PokerState& table) {
+    const HandPhase phase = PhaseOf(table);
+    return phase == HandPhase::Holding || phase == HandPhase::Drawing;
+}
 }  // namespace
 
 void Poker::Deal1_Click() {
@@ -17,9 +29,11 @@ void Poker::Deal1_Click() {
     Deal1.Enabled = false;
     MousePointer = kHourglass;
     for (CardControl& picture : Picture) picture.Frame = kCardBack;
-    for (int timer = 1; timer <= kResultTimer; ++timer) Timers.SetInterval(timer, kRevealInterval);
+    // The draw may have shortened held slots' timers.
+    for (const TimerEntry& timer : kTimers)
+        if (timer.number <= kResultTimer) Timers.SetInterval(timer.number, timer.interval);
     Score.Caption = WriteCredits(ReadCredits(Score.Caption) - 1);
-    Timers.SetEnabled(1, true);
+    Timers.SetEnabled(kFirstRevealTimer, true);
 }
 
 void Poker::Deal2_Click() {
@@ -31,17 +45,17 @@ void Poker::Deal2_Click() {
         if (!Hold[slot].Visible) Picture[slot].Frame = kCardBack;
     for (int slot = 1; slot <= kSlotCount; ++slot)
         if (Hold[slot].Visible) Timers.SetInterval(slot, kHeldSlotInterval);
-    Timers.SetEnabled(1, true);
+    Timers.SetEnabled(kFirstRevealTimer, true);
 }
 
 void Poker::Timer_Timer(int slot) {
-    if (Deal1.Visible) {
+    if (IsDeal(*this)) {
         DrawCard(slot);
         Picture[slot].Frame = Card[slot];
         Timers.SetEnabled(slot + 1, true);
         Timers.SetEnabled(slot, false);
     }
-    if (Deal2.Visible) {
+    if (IsDraw(*this)) {
         if (!Hold[slot].Visible) {
             DrawCard(slot);
             Picture[slot].Frame = Card[slot];
@@ -52,7 +66,7 @@ void Poker::Timer_Timer(int slot) {
 }
 
 void Poker::Timer5_Timer() {
-    if (Deal1.Visible) {
+    if (IsDeal(*this)) {
         DrawCard(5);
         Picture[5].Frame = Card[5];
         Timers.SetEnabled(5, false);
@@ -62,10 +76,10 @@ void Poker::Timer5_Timer() {
         Deal2.Visible = true;
         Deal2.Enabled = true;
         Cancel.Visible = true;
-        Panel.Caption = "Click inside the card you want to keep";
-        SetFocus(&Poker::Deal2);
+        Panel.Caption = kKeepCaption;
+        SetFocus(&PokerState::Deal2);
         MousePointer = kDefaultPointer;
-    } else if (Deal2.Visible) {
+    } else if (IsDraw(*this)) {
         if (!Hold[5].Visible) {
             DrawCard(5);
             Picture[5].Frame = Card[5];

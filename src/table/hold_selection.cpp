@@ -1,3 +1,4 @@
+#include "table/hand_phase.h"
 #include "table/poker.h"
 
 namespace velmora {
@@ -5,14 +6,14 @@ namespace velmora {
 // A click on a card toggles its HOLD marker, the hold itself. Releasing works
 // whenever a marker shows; holding only once a dealt hand waits for the draw.
 void Poker::Label_Click(int slot) {
-    if (Big.Visible) return;                    // the double-up is running
-    if (MousePointer == kHourglass) return;     // a pass of the reveal chain is running
-    if (Take.Visible) return;                   // a win is on offer
+    const HandPhase phase = PhaseOf(*this);
+    if (phase == HandPhase::Offered || phase == HandPhase::DoublingUp) return;
+    if (MousePointer == kHourglass) return;  // a pass of the reveal chain is running
     if (Hold[slot].Visible) {
         Hold[slot].Visible = false;
         return;
     }
-    if (Deal1.Visible) return;                  // no dealt hand waits for the draw
+    if (phase == HandPhase::Ready || phase == HandPhase::Dealing) return;  // no dealt hand yet
     Hold[slot].Visible = true;
 }
 

@@ -1,18 +1,19 @@
 #include "table/poker.h"
 
+#include "table/captions.h"
 #include "table/control_table.h"
+#include "table/credit_text.h"
 
 namespace velmora {
 
-Poker::Poker(RandomSource& random)
-    : Timers({250, 250, 250, 250, 250, 250, 500}), random_(random) {
+Poker::Poker(RandomSource& random) : PokerState(StartIntervals()), random_(random) {
     for (const PayLineEntry& line : kPayLines) {
         Label& label = this->*line.member;
         label.Caption = PayLineCaption(line);
         label.BackColor = kDarkGrey;
     }
-    for (Label& hold : Hold) hold = Label{"HOLD", false, kBlack};
-    Panel.Caption = "Press Deal to Start the Game";
+    for (Label& hold : Hold) hold = Label{std::string(kHoldCaption), false, kBlack};
+    Panel.Caption = kStartCaption;
     Score.Caption = "00010";
     for (const ButtonEntry& button : kButtons) (this->*button.member).Visible = button.shownAtStart;
     Form_Load();
@@ -24,9 +25,9 @@ void Poker::Form_Load() {
     for (CardControl& picture : Picture) picture.PictureSource = kCardPictureFile;
 }
 
-void Poker::DisplayOver() { Panel.Caption = "Press Deal for next hand"; }
+void Poker::DisplayOver() { Panel.Caption = kNextHandCaption; }
 
-void Poker::SetFocus(Button Poker::*button) {
+void Poker::SetFocus(Button PokerState::*button) {
     Focus = button;
     ++FocusRequests;
 }
@@ -34,6 +35,17 @@ void Poker::SetFocus(Button Poker::*button) {
 float Poker::Roll() {
     random_.Reseed();
     return random_.Next();
+}
+
+double Poker::Credits() const { return ReadCredits(Score.Caption); }
+
+Slots<bool> Poker::PresetHoldsPreview() const {
+    Poker copy = *this;
+    for (Label& hold : copy.Hold) hold.Visible = false;
+    copy.PresetHolds();
+    Slots<bool> held;
+    for (int slot = 1; slot <= kSlotCount; ++slot) held[slot] = copy.Hold[slot].Visible;
+    return held;
 }
 
 // ---- Events ----
@@ -73,7 +85,7 @@ void Poker::AdvanceTo(Millis t) {
 
 void Poker::Tick(int timer) {
     switch (timer) {
-        case 5: return Timer5_Timer();
+        case kLastRevealTimer: return Timer5_Timer();
         case kResultTimer: return Timer6_Timer();
         case kCarryOverTimer: return Timer7_Timer();
         default: return Timer_Timer(timer);

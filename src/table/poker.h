@@ -1,40 +1,26 @@
 #pragma once
 
-#include <cstdint>
-
 #include "table/controls.h"
-#include "table/numbered.h"
+#include "table/poker_state.h"
 #include "table/random_source.h"
 #include "table/scheduler.h"
 
 namespace velmora {
 
-// Ranks 1..13 (Ace, 2..10, Jack, Queen, King) and suit blocks 1..4.
-inline constexpr int kRankCount = 13;
-inline constexpr int kBlockCount = 4;
-template <class T>
-using Ranks = Numbered<T, kRankCount>;
-template <class T>
-using Blocks = Numbered<T, kBlockCount>;
-
 enum class Guess { Big, Small };
 
 struct ButtonEntry;
+struct ControlTable;
+class PokerWorkbench;
 
-// The timers besides the reveal chain's Timer1..Timer5.
-inline constexpr int kResultTimer = 6;
-inline constexpr int kCarryOverTimer = 7;
-
-// The table window: every control the game reads and writes, as plain data,
-// the window-level variables, and every procedure of the game. The state the
-// player sees lives in the controls and is read back from them: the credits
-// are Score's caption, a hold is a HOLD marker's visibility, the hand's line
-// is a pay-table label's back colour, the phase is the set of shown buttons.
+// The table window: its controls and window-level variables (PokerState)
+// and every procedure of the game. From outside, the table takes events
+// and is read; only its own procedures change it.
 //
 // The procedures are spread over the folders of their subsystems:
 // table/ (start-up, drawing, deal and draw, holds), rules/ (evaluation and
 // hold analysis) and payout/ (result, double-up, take).
-class Poker {
+class Poker : private PokerState {
 public:
     explicit Poker(RandomSource& random = ProcessRandom());
 
@@ -51,44 +37,23 @@ public:
     // Runs every timer tick due up to time t, in order, and moves the clock to t.
     void AdvanceTo(Millis t);
 
-    // ---- Pay table ----
-    Label Royal, SFlush, Kind, Full, Flush, Straight, Tree, Two, Jack;
-    // ---- Card row ----
-    Slots<Label> Hold;
-    Slots<CardControl> Picture;
-    // ---- Message line and credits ----
-    Label Panel, Score;
-    // ---- Buttons ----
-    Button Cancel, Small, DoubleB, Big, Take, Deal1, Deal2, About, Sortie;
-    // ---- Timers 1..7 ----
-    Scheduler Timers;
-    // ---- The screen's mouse pointer: kDefaultPointer or kHourglass ----
-    int MousePointer = kDefaultPointer;
-    // ---- Keyboard focus: the button the game last gave it to ----
-    Button Poker::*Focus = &Poker::Deal1;
-    // Counts focus requests, so a front end sees a request repeated for the
-    // button that already has the focus.
-    unsigned FocusRequests = 0;
-    // ---- The About window and the program's end ----
-    bool AboutOpen = false;
-    bool Ended = false;
+    // ---- Reading the table ----
+    const PokerState& State() const { return *this; }
+    // The credits, read from Score's caption.
+    double Credits() const;
+    // The HOLD markers the game's hold analysis would set for the cards now
+    // in the slots, with the pay line as it is lit: worked out on a copy,
+    // nothing here changes.
+    Slots<bool> PresetHoldsPreview() const;
 
-    // ---- Window-level variables ----
-    Slots<std::int16_t> Card;
-    Slots<std::int16_t> OldCard;
-    std::int16_t WinAmount = 0;
-    std::int16_t DoubleStep = 0;
-    std::int16_t DoubleRoll = 0;
-    std::int32_t HandPay = 0;
-    // Working variables of the hand evaluation and the hold analysis.
-    Ranks<std::int16_t> RankCount;
-    Blocks<std::int16_t> RoyalCount;
-    Ranks<std::int16_t> RankSlots;
+private:
+    friend struct ControlTable;   // names the click procedures
+    friend class PokerWorkbench;  // tests and benchmarks stage situations
 
     // ---- Start-up and the end of a hand (table/poker.cpp) ----
     void Form_Load();
     void DisplayOver();
-    void SetFocus(Button Poker::*button);
+    void SetFocus(Button PokerState::*button);
 
     // ---- Card drawing (table/card_drawing.cpp) ----
     void DrawCard(int slot);
@@ -128,7 +93,6 @@ public:
     // ---- Random numbers: one re-seed, then one roll ----
     float Roll();
 
-private:
     void Tick(int timer);
 
     RandomSource& random_;

@@ -3,13 +3,18 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 
+#include "payout/win_message.h"
+#include "table/captions.h"
 #include "table/control_table.h"
 
 namespace velmora::ui {
 namespace {
 
-// The game's fixed captions, as translators see them.
+// The game's fixed captions and the pay table's hands, as translators see
+// them (the translation tools read only literal text): each is the game's
+// own, checked below.
 constexpr const char* kFixed[] = {
     QT_TRANSLATE_NOOP("Table", "Press Deal to Start the Game"),
     QT_TRANSLATE_NOOP("Table", "Click inside the card you want to keep"),
@@ -17,15 +22,24 @@ constexpr const char* kFixed[] = {
     QT_TRANSLATE_NOOP("Table", "You Win 1 Point"),
     QT_TRANSLATE_NOOP("Table", "HOLD"),
 };
+static_assert(kFixed[0] == kStartCaption && kFixed[1] == kKeepCaption && kFixed[2] == kNextHandCaption &&
+              kFixed[3] == kOnePointWin && kFixed[4] == kHoldCaption);
 
-// The hands of the pay table, as translators see them.
-[[maybe_unused]] constexpr const char* kHands[] = {
+// In the pay table's order.
+constexpr const char* kHands[] = {
     QT_TRANSLATE_NOOP("Table", "Royal Flush"),  QT_TRANSLATE_NOOP("Table", "Straight Flush"),
     QT_TRANSLATE_NOOP("Table", "4 of a Kind"),  QT_TRANSLATE_NOOP("Table", "Full House"),
     QT_TRANSLATE_NOOP("Table", "Flush"),        QT_TRANSLATE_NOOP("Table", "Straight"),
     QT_TRANSLATE_NOOP("Table", "3 of a Kind"),  QT_TRANSLATE_NOOP("Table", "Two Pairs"),
     QT_TRANSLATE_NOOP("Table", "Jacks or Better"),
 };
+constexpr bool HandsFollowThePayTable() {
+    if (std::size(kHands) != kPayLines.size()) return false;
+    for (std::size_t i = 0; i < kPayLines.size(); ++i)
+        if (kHands[i] != kPayLines[i].hand) return false;
+    return true;
+}
+static_assert(HandsFollowThePayTable());
 
 QString Translate(const char* source, int n = -1) { return QCoreApplication::translate("Table", source, nullptr, n); }
 
@@ -34,7 +48,7 @@ QString Translate(const char* source, int n = -1) { return QCoreApplication::tra
 // points, which no hand's name enters: 19 characters, or as many as the
 // longest translated name needs with one blank before that column.
 QString PayLineText(const PayLineEntry& line) {
-    const auto hand = [](const PayLineEntry& l) { return Translate(std::string(l.hand).c_str()); };
+    const auto hand = [](const PayLineEntry& l) { return Translate(kHands[&l - kPayLines.data()]); };
     qsizetype longestHand = 0, widestPoints = 0;
     for (const PayLineEntry& other : kPayLines) {
         longestHand = std::max(longestHand, hand(other).size());
@@ -53,11 +67,10 @@ QString ShownCaption(std::string_view caption) {
     for (const PayLineEntry& line : kPayLines)
         if (caption == PayLineCaption(line)) return PayLineText(line);
     // "You Win " and the amount with one blank in the place of its sign.
-    constexpr std::string_view kWin = "You Win  ", kPoints = " Points";
-    if (caption.starts_with(kWin) && caption.ends_with(kPoints)) {
+    if (caption.starts_with(kWinBefore) && caption.ends_with(kWinAfter)) {
         int amount = 0;
-        const char* first = caption.data() + kWin.size();
-        const char* last = caption.data() + caption.size() - kPoints.size();
+        const char* first = caption.data() + kWinBefore.size();
+        const char* last = caption.data() + caption.size() - kWinAfter.size();
         if (std::from_chars(first, last, amount).ptr == last)
             return Translate(QT_TRANSLATE_N_NOOP("Table", "You Win  %n Points"), amount);
     }

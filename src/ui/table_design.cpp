@@ -1,7 +1,7 @@
 #include "ui/table_design.h"
 
 #include <QtGlobal>
-#include <cassert>
+#include <iterator>
 
 #include "ui/geometry.h"
 
@@ -9,46 +9,51 @@ namespace velmora::ui {
 namespace {
 
 constexpr ButtonLook kLooks[] = {
-    {&Poker::Deal1, QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Deal"), kOrange, 3060,
+    {"Deal1", QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Deal"), kOrange, 3060,
      QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Deal a new hand for one credit"), 'D'},
-    {&Poker::Deal2, QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Deal"), kOrange, 3060,
+    {"Deal2", QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Deal"), kOrange, 3060,
      QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Draw: replace every card without HOLD"), 'D'},
-    {&Poker::Cancel, QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Cancel"), kLightOrange, 1080,
+    {"Cancel", QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Cancel"), kLightOrange, 1080,
      QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Let go of every held card"), 'C'},
-    {&Poker::Take, QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Take"), kLightOrange, 2400,
+    {"Take", QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Take"), kLightOrange, 2400,
      QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Add the win to the credits"), 'T'},
-    {&Poker::DoubleB, QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Double"), kLightOrange, 1740,
+    {"DoubleB", QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Double"), kLightOrange, 1740,
      QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Risk the win on big-or-small guesses"), 'U'},
-    {&Poker::Big, QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Big"), kDarkRed, 1740,
+    {"Big", QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Big"), kDarkRed, 1740,
      QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Guess that the next card is bigger"), 'B'},
-    {&Poker::Small, QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Small"), kDarkRed, 1080,
+    {"Small", QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Small"), kDarkRed, 1080,
      QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Guess that the next card is smaller"), 'S'},
-    {&Poker::About, QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "About"), kLightOrange, 3720,
+    {"About", QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "About"), kLightOrange, 3720,
      QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "About Velmora"), 'A'},
-    {&Poker::Sortie, QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Exit"), kLightOrange, 4380,
+    {"Sortie", QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "Exit"), kLightOrange, 4380,
      QT_TRANSLATE_NOOP("velmora::ui::TableWindow", "End the game"), 'Q'},
 };
 
 constexpr PayLinePlace kPlaces[] = {
-    {&Poker::Royal, 180, 480},   {&Poker::SFlush, 180, 780},   {&Poker::Kind, 180, 1080},
-    {&Poker::Full, 180, 1380},   {&Poker::Flush, 3180, 480},   {&Poker::Straight, 3180, 780},
-    {&Poker::Tree, 3180, 1080},  {&Poker::Two, 3180, 1380},    {&Poker::Jack, 1680, 1680},
+    {"Royal", 180, 480},   {"SFlush", 180, 780},   {"Kind", 180, 1080},
+    {"Full", 180, 1380},   {"Flush", 3180, 480},   {"Straight", 3180, 780},
+    {"Tree", 3180, 1080},  {"Two", 3180, 1380},    {"Jack", 1680, 1680},
 };
+
+template <class Entries, class Extras>
+constexpr bool FollowsEntryForEntry(const Entries& entries, const Extras& extras) {
+    if (std::size(entries) != std::size(extras)) return false;
+    for (std::size_t i = 0; i < std::size(entries); ++i)
+        if (entries[i].name != extras[i].name) return false;
+    return true;
+}
+static_assert(FollowsEntryForEntry(kButtons, kLooks), "one look for each button, in the table's order");
+static_assert(FollowsEntryForEntry(kPayLines, kPlaces), "one place for each pay line, in the table's order");
 
 }  // namespace
 
-const ButtonLook& LookOf(Button Poker::*member) {
-    for (const ButtonLook& look : kLooks)
-        if (look.member == member) return look;
-    assert(!"every button has a look");
-    return kLooks[0];
+const ButtonLook& LookOf(const ButtonEntry& button) {
+    return kLooks[static_cast<std::size_t>(&button - kButtons.data())];
 }
 
-QRect PayLineRectOf(Label Poker::*member) {
-    for (const PayLinePlace& place : kPlaces)
-        if (place.member == member) return PayLineRect(place.left, place.top);
-    assert(!"every pay line has a place");
-    return {};
+QRect PayLineRectOf(const PayLineEntry& line) {
+    const PayLinePlace& place = kPlaces[static_cast<std::size_t>(&line - kPayLines.data())];
+    return PayLineRect(place.left, place.top);
 }
 
 }  // namespace velmora::ui

@@ -28,6 +28,13 @@
 namespace velmora::ui {
 namespace {
 
+// A widget's name: its control's, from the table of controls, with the
+// slot number for the controls of a card slot.
+QString ControlName(std::string_view name, int slot = 0) {
+    const QString text = QString::fromLatin1(name.data(), qsizetype(name.size()));
+    return slot > 0 ? text + QString::number(slot) : text;
+}
+
 // The buttons in their keyboard focus order.
 std::vector<const ButtonEntry*> InFocusOrder() {
     std::vector<const ButtonEntry*> order;
@@ -75,7 +82,7 @@ TableWindow::TableWindow(RandomSource& random, Clock clock, QWidget* parent)
     // and the font database loads; the first sync waits for it, so the
     // window never shows without its cards. Nothing else reads an image
     // meanwhile (the icon and the captions are drawn, not decoded).
-    preloadSource_ = model_.Picture[1].PictureSource;
+    preloadSource_ = model_.State().Picture[1].PictureSource;
     if (EarlyCardPictures().valid() && preloadSource_ == kCardPictureFile)
         preload_ = std::move(EarlyCardPictures());
     else
@@ -103,24 +110,24 @@ void TableWindow::Build() {
     // at which its widest line fits.
     QFont payFont = FixedPitchFont(12, true);
     const QStringList payLines = ShownPayLines();
-    for (const QString& text : payLines) payFont = FitToWidth(payFont, text, PayLineRectOf(&Poker::Royal).width() - 2);
+    for (const QString& text : payLines) payFont = FitToWidth(payFont, text, PayLineRectOf(kPayLines.front()).width() - 2);
     for (const PayLineEntry& line : kPayLines) {
         auto* label = new CaptionView(payFont, ToQColor(kOrange), Qt::AlignLeft, this);
         label->SetLetterBoxTexts(payLines.join(QString()));
-        label->setObjectName(QString::fromLatin1(line.name.data(), qsizetype(line.name.size())));
-        label->setGeometry(PayLineRectOf(line.member));
-        labels_[&(model_.*line.member)] = label;
+        label->setObjectName(ControlName(line.name));
+        label->setGeometry(PayLineRectOf(line));
+        labels_[&(model_.State().*line.member)] = label;
     }
 
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         auto* hold = new CaptionView(SansFont(13.5, true), ToQColor(kDarkRed), Qt::AlignHCenter, this);
-        hold->setObjectName(QStringLiteral("Hold%1").arg(slot));
+        hold->setObjectName(ControlName(kHoldMarkerPrefix, slot));
         hold->setGeometry(HoldRect(slot));
         SetSpokenName(hold, tr("Card %1 is held").arg(slot));
-        labels_[&model_.Hold[slot]] = hold;
+        labels_[&model_.State().Hold[slot]] = hold;
 
         cards_[slot] = new CardView(this);
-        cards_[slot]->setObjectName(QStringLiteral("Picture%1").arg(slot));
+        cards_[slot]->setObjectName(ControlName(kPicturePrefix, slot));
         cards_[slot]->setGeometry(CardRect(slot));
         Unspoken(cards_[slot]);  // read through its click area
     }
@@ -128,7 +135,7 @@ void TableWindow::Build() {
     // reaches its slot's area.
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         auto* area = new ClickArea(this);
-        area->setObjectName(QStringLiteral("Label%1").arg(slot));
+        area->setObjectName(ControlName(kClickAreaPrefix, slot));
         area->setGeometry(ClickAreaRect(slot));
         area->setAccessibleDescription(tr("Click, or press %1, to hold or let go of this card").arg(slot));
         connect(area, &ClickArea::clicked, this, [this, slot] { Deliver([slot](Poker& m) { m.ClickLabel(slot); }); });
@@ -137,21 +144,21 @@ void TableWindow::Build() {
     }
 
     auto* panel = new CaptionView(SansFont(18, false), ToQColor(kOrange), Qt::AlignHCenter, this);
-    panel->setObjectName(QStringLiteral("Panel"));
+    panel->setObjectName(ControlName(kPanelName));
     panel->SetLetterBoxTexts(ShownMessages());
     panel->setGeometry(kPanel);
-    labels_[&model_.Panel] = panel;
+    labels_[&model_.State().Panel] = panel;
 
     auto* score = new CaptionView(SansFont(24, true), ToQColor(kGreen), Qt::AlignHCenter, this);
-    score->setObjectName(QStringLiteral("Score"));
+    score->setObjectName(ControlName(kScoreName));
     score->setGeometry(kScore);
-    labels_[&model_.Score] = score;
+    labels_[&model_.State().Score] = score;
 
     QWidget* previous = nullptr;
     for (const ButtonEntry* entry : InFocusOrder()) {
-        const ButtonLook& look = LookOf(entry->member);
+        const ButtonLook& look = LookOf(*entry);
         auto* button = new WordButton(tr(look.word), ToQColor(look.face), this);
-        button->setObjectName(QString::fromLatin1(entry->name.data(), qsizetype(entry->name.size())));
+        button->setObjectName(ControlName(entry->name));
         button->setGeometry(ButtonRect(look.top));
         const QString key(QLatin1Char(look.key));
         button->setToolTip(tr("%1 (key %2)").arg(tr(look.description), key));
@@ -177,8 +184,8 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     for (const auto& [entry, button] : buttons_) {
-        const Button& state = model_.*entry->member;
-        if (event->key() == LookOf(entry->member).key && state.Visible && state.Enabled) {
+        const Button& state = model_.State().*entry->member;
+        if (event->key() == LookOf(*entry).key && state.Visible && state.Enabled) {
             PressButton(*entry);
             return;
         }
@@ -219,7 +226,7 @@ void TableWindow::DeliverClick(const ButtonEntry& entry) {
 }
 
 void TableWindow::Reschedule() {
-    if (const auto due = model_.Timers.NextDue())
+    if (const auto due = model_.State().Timers.NextDue())
         ticker_.start(static_cast<int>(std::max<Millis>(0, due->at - Now())));
     else
         ticker_.stop();
@@ -245,7 +252,7 @@ void TableWindow::Sync() {
         view->setVisible(label->Visible);
     }
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const CardControl& picture = model_.Picture[slot];
+        const CardControl& picture = model_.State().Picture[slot];
         if (picture.PictureSource != cardSources_[slot]) {
             cardSources_[slot] = picture.PictureSource;
             cards_[slot]->SetPictures(PicturesFor(picture.PictureSource));
@@ -256,7 +263,7 @@ void TableWindow::Sync() {
     SyncDescriptions();
     SyncPointer();
     SyncAbout();
-    if (model_.Ended) {
+    if (model_.State().Ended) {
         ticker_.stop();
         close();
         QCoreApplication::exit(0);
@@ -269,19 +276,19 @@ void TableWindow::Sync() {
 // message line; it hears only of the ones that changed.
 void TableWindow::SyncDescriptions() {
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        QString card = tr("Card %1: %2").arg(slot).arg(CardName(model_.Picture[slot].Frame));
-        if (model_.Hold[slot].Visible) card += tr(", held");
+        QString card = tr("Card %1: %2").arg(slot).arg(CardName(model_.State().Picture[slot].Frame));
+        if (model_.State().Hold[slot].Visible) card += tr(", held");
         SetSpokenName(clickAreas_[slot], card);
     }
     for (const PayLineEntry& line : kPayLines) {
-        const Label& label = model_.*line.member;
+        const Label& label = model_.State().*line.member;
         const QString hand = QCoreApplication::translate("Table", std::string(line.hand).c_str());
         QString name = tr("%1, pays %2").arg(hand).arg(line.points);
         if (IsMarked(label)) name += tr(", lit");
         SetSpokenName(labels_[&label], name);
     }
-    SetSpokenName(labels_[&model_.Score], tr("Credits: %1").arg(ReadCredits(model_.Score.Caption)));
-    SetSpokenName(labels_[&model_.Panel], ShownCaption(model_.Panel.Caption));
+    SetSpokenName(labels_[&model_.State().Score], tr("Credits: %1").arg(model_.Credits()));
+    SetSpokenName(labels_[&model_.State().Panel], ShownCaption(model_.State().Panel.Caption));
 }
 
 // The buttons' states, and where the keyboard focus goes. The game gives it
@@ -291,36 +298,36 @@ void TableWindow::SyncDescriptions() {
 // itself, never with the next button in the Tab order, About or Exit.
 void TableWindow::SyncButtons() {
     auto available = [this](const ButtonEntry* entry) {
-        const Button& state = model_.*entry->member;
+        const Button& state = model_.State().*entry->member;
         return state.Visible && state.Enabled;
     };
     unsigned onShow = 0;
     for (const auto& [entry, button] : buttons_) {
         if (focusWidget() == button && !available(entry)) setFocus(Qt::OtherFocusReason);
-        button->setVisible((model_.*entry->member).Visible);
-        button->setEnabled((model_.*entry->member).Enabled);
+        button->setVisible((model_.State().*entry->member).Visible);
+        button->setEnabled((model_.State().*entry->member).Enabled);
         onShow = onShow << 1 | unsigned(available(entry));
     }
     WordButton* focus = nullptr;
-    if (model_.FocusRequests != focusRequestsSeen_) {
-        focus = ButtonOf(model_.Focus);
+    if (model_.State().FocusRequests != focusRequestsSeen_) {
+        focus = ButtonOf(model_.State().Focus);
     } else if (onShow != buttonsOnShow_) {
-        for (Button Poker::*preferred : kFocusPreference)
+        for (Button PokerState::*preferred : kFocusPreference)
             if (!focus && available(&EntryOf(preferred))) focus = ButtonOf(preferred);
     }
-    focusRequestsSeen_ = model_.FocusRequests;
+    focusRequestsSeen_ = model_.State().FocusRequests;
     buttonsOnShow_ = onShow;
     if (focus && focus->isEnabled()) focus->setFocus(Qt::OtherFocusReason);
 }
 
-WordButton* TableWindow::ButtonOf(Button Poker::*member) const {
+WordButton* TableWindow::ButtonOf(Button PokerState::*member) const {
     for (const auto& [entry, button] : buttons_)
         if (entry->member == member) return button;
     return nullptr;
 }
 
 void TableWindow::SyncPointer() {
-    const bool busy = model_.MousePointer == kHourglass;
+    const bool busy = model_.State().MousePointer == kHourglass;
     if (busy == hourglassShown_) return;
     if (busy) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     else QGuiApplication::restoreOverrideCursor();
@@ -328,13 +335,13 @@ void TableWindow::SyncPointer() {
 }
 
 void TableWindow::SyncAbout() {
-    if (model_.AboutOpen && !about_) {
+    if (model_.State().AboutOpen && !about_) {
         about_ = new AboutWindow(this);
         about_->setAttribute(Qt::WA_DeleteOnClose);
         connect(about_, &AboutWindow::okRequested, this,
                 [this] { Deliver([](Poker& m) { m.ClickOk(); }); });
         about_->show();
-    } else if (!model_.AboutOpen && about_) {
+    } else if (!model_.State().AboutOpen && about_) {
         about_->close();
         about_ = nullptr;
     }

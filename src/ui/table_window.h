@@ -73,7 +73,7 @@ private:
     void Sync();
     void SyncAbout();
     void SyncButtons();
-    WordButton* ButtonOf(Button Poker::*member) const;
+    WordButton* ButtonOf(Button PokerState::*member) const;
     void SyncPointer();
     void SyncDescriptions();
     void Reschedule();

@@ -122,7 +122,7 @@ void Trainer::UpdatePanel() {
     const Poker& game = window_.Model();
     const auto& hand = tracker_.CurrentHand();
     if (!hand) {
-        panel_->ShowMessage(session::PhaseOf(game) == session::HandPhase::Dealing
+        panel_->ShowMessage(session::PhaseOf(game) == HandPhase::Dealing
                                 ? tr("The cards are being dealt.")
                                 : tr("Deal a hand: the best holds show here as soon as its five cards are up."));
     } else if (!tables_->Ready()) {
@@ -192,7 +192,7 @@ void Trainer::AskBeforeDraw(const session::HoldAdvice& advice, int hold) {
     box->setEscapeButton(change);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::buttonClicked, this, [this, draw](QAbstractButton* button) {
-        if (button == draw) window_.DeliverClick(EntryOf(&Poker::Deal2));
+        if (button == draw) window_.DeliverClick(EntryOf(&PokerState::Deal2));
     });
     warning_ = box;
     box->open();

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <set>
 
-#include "table/poker.h"
+#include "table/poker_workbench.h"
 
 namespace velmora {
 namespace {
@@ -20,7 +20,8 @@ struct GuessCase { int step, reference; Guess guess; };
 // The table just before a guess: the run's earlier cards are face up with
 // their ranks already in the old-card variables, as after earlier guesses.
 Poker TableBefore(const GuessCase& c, RandomSource& random) {
-    Poker form(random);
+    Poker table(random);
+    PokerState& form = PokerWorkbench(table).State();
     // Fixed cards around the reference, none of rank 1 to 13 as a code
     // clash unless intended: slots before the reference hold a Four and a
     // Nine of block 4, later slots hold cards of block 3.
@@ -33,7 +34,7 @@ Poker TableBefore(const GuessCase& c, RandomSource& random) {
     form.WinAmount = 4;
     form.Big.Visible = form.Small.Visible = true;
     form.DoubleB.Visible = form.Deal1.Visible = false;
-    return form;
+    return table;
 }
 
 // The chance of a right guess, from the rule: the hidden card is drawn from
@@ -42,7 +43,7 @@ Poker TableBefore(const GuessCase& c, RandomSource& random) {
 // that beats the reference by plain rank comparison stands only with a roll
 // of the step's threshold or more, else it is drawn again; any other card
 // stands. An Ace, drawn or as reference, is a right guess.
-double ChanceOfRightGuess(const Poker& table, const GuessCase& c) {
+double ChanceOfRightGuess(const PokerState& table, const GuessCase& c) {
     const int hidden = c.step + 1;
     const int referenceRank = Rank(c.reference);
     if (referenceRank == 1) return 1.0;
@@ -87,13 +88,13 @@ TEST(DoubleUpOdds, RightGuessesComeAsOftenAsTheWeightingImplies) {
             for (int referenceRank = 1; referenceRank <= 13; ++referenceRank) {
                 const GuessCase c{step, 13 + referenceRank, guess};  // block 2
                 const Poker before = TableBefore(c, generator);
-                const double p = ChanceOfRightGuess(before, c);
+                const double p = ChanceOfRightGuess(before.State(), c);
                 expected += p * kTrials;
                 variance += p * (1 - p) * kTrials;
                 for (int trial = 0; trial < kTrials; ++trial) {
                     Poker table = before;
-                    table.Guess_Click(guess);
-                    right += table.Deal1.Visible ? 0 : 1;  // a wrong guess shows Deal again
+                    PokerWorkbench(table).Guess_Click(guess);
+                    right += table.State().Deal1.Visible ? 0 : 1;  // a wrong guess shows Deal again
                 }
             }
             const double tolerance = 4 * std::sqrt(variance);
@@ -109,9 +110,11 @@ TEST(DoubleUpOdds, RightGuessesComeAsOftenAsTheWeightingImplies) {
 TEST(DoubleUp, BigAndSmallGoOnceTheWinReaches16384) {
     ClockSeededGenerator generator(5, [] { return std::uint64_t{1}; });
     for (const auto& [win, doublesAgain] : {std::pair{4096, true}, {6144, true}, {8192, false}, {9600, false}}) {
-        Poker table = TableBefore({1, 14, Guess::Big}, generator);  // an Ace as reference: always right
+        Poker form = TableBefore({1, 14, Guess::Big}, generator);  // an Ace as reference: always right
+        PokerWorkbench bench(form);
+        PokerState& table = bench.State();
         table.WinAmount = static_cast<std::int16_t>(win);
-        table.Guess_Click(Guess::Big);
+        bench.Guess_Click(Guess::Big);
         EXPECT_EQ(table.WinAmount, 2 * win);
         EXPECT_EQ(table.Big.Visible && table.Small.Visible, doublesAgain) << 2 * win;
         EXPECT_TRUE(table.Take.Visible) << 2 * win;

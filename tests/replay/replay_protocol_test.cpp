@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "replay_driver.h"
+#include "table/control_table.h"
 
 namespace velmora::replay {
 namespace {
@@ -124,7 +125,7 @@ TEST(ReplayProtocol, AdviceOnlyForFiveCardsFaceUpAndTiesKeepTheMostCards) {
 }
 
 TEST(ReplayProtocol, AdviceRefusesRepeatedCards) {
-    Poker form;
+    PokerState form(StartIntervals());
     for (int slot = 1; slot <= kSlotCount; ++slot) form.Card[slot] = form.Picture[slot].Frame = std::int16_t(slot);
     EXPECT_TRUE(AdviceJson(form).has_value());
     form.Card[5] = form.Picture[5].Frame = 1;

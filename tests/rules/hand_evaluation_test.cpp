@@ -2,19 +2,20 @@
 
 #include <vector>
 
-#include "hand_sweep.h"
 #include "table/control_table.h"
+#include "table/every_hand.h"
+#include "table/poker_workbench.h"
 
 namespace velmora {
 namespace {
 
-using testing::Hand;
+using Hand = std::array<int, 5>;
 
 constexpr int kNone = 9;
 constexpr int kSeveral = 10;
 
 // The one green line as its index in the pay table, kNone, or kSeveral.
-int GreenLine(const Poker& form) {
+int GreenLine(const PokerState& form) {
     int green = kNone;
     for (int i = 0; i < 9; ++i)
         if (IsMarked(form.*kPayLines[static_cast<std::size_t>(i)].member)) green = green == kNone ? i : kSeveral;
@@ -25,16 +26,17 @@ int GreenLine(const Poker& form) {
 // poker; the same hand in other slot orders must mark the same line.
 TEST(HandEvaluation, EveryHandMarksTheLineTheTextbookCountsGive) {
     Poker form;
+    PokerWorkbench bench(form);
     long perLine[kSeveral + 1] = {};
     long orderMismatches = 0;
-    testing::ForEveryHand([&](const Hand& hand) {
-        testing::EvaluateAndPreset(form, hand);
-        const int line = GreenLine(form);
+    ForEveryHand([&](const Hand& hand) {
+        bench.EvaluateAndPreset(hand);
+        const int line = GreenLine(form.State());
         ++perLine[line];
         for (const Hand& reordered : {Hand{hand[4], hand[3], hand[2], hand[1], hand[0]},
                                       Hand{hand[2], hand[4], hand[0], hand[3], hand[1]}}) {
-            testing::EvaluateAndPreset(form, reordered);
-            if (GreenLine(form) != line && ++orderMismatches < 5) ADD_FAILURE() << "slot order changed " << line;
+            bench.EvaluateAndPreset(reordered);
+            if (GreenLine(form.State()) != line && ++orderMismatches < 5) ADD_FAILURE() << "slot order changed " << line;
         }
     });
     // Royal Flush down to Jacks or Better, then no line and several lines.

@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
-#include "hand_sweep.h"
+#include "table/every_hand.h"
+#include "table/poker_workbench.h"
 #include "table/poker.h"
 
 namespace velmora {
 namespace {
 
-using testing::Hand;
+using Hand = std::array<int, 5>;
 using Holds = std::array<bool, 5>;
 
 // What a player would keep, worked out from the cards alone and without the
@@ -52,15 +53,16 @@ Holds KeepersOf(const Hand& hand) {
 // whichever slots the cards lie in.
 TEST(HoldAnalysis, EveryHandKeepsExactlyItsMadeHandOrItsEqualRanks) {
     Poker form;
+    PokerWorkbench bench(form);
     long wrong = 0;
     std::array<int, 5> order{0, 1, 2, 3, 4};
-    testing::ForEveryHand([&](const Hand& sorted) {
+    ForEveryHand([&](const Hand& sorted) {
         std::next_permutation(order.begin(), order.end());
         const Hand hand{sorted[order[0]], sorted[order[1]], sorted[order[2]], sorted[order[3]], sorted[order[4]]};
         const Holds expected = KeepersOf(hand);
-        testing::EvaluateAndPreset(form, hand);
+        bench.EvaluateAndPreset(hand);
         Holds shown{};
-        for (int slot = 1; slot <= 5; ++slot) shown[slot - 1] = form.Hold[slot].Visible;
+        for (int slot = 1; slot <= 5; ++slot) shown[slot - 1] = form.State().Hold[slot].Visible;
         if (shown != expected && ++wrong <= 5)
             ADD_FAILURE() << ::testing::PrintToString(hand) << ": shown " << ::testing::PrintToString(shown)
                           << ", expected " << ::testing::PrintToString(expected);

@@ -13,7 +13,7 @@ TEST(CostlyDraw, OnlyADrawFromACostlyHoldWithTheWarningOnAsks) {
     ScriptedRandom random{fallback};
     for (const int code : {11, 5, 48, 24, 41}) random.Queue((code - 0.5f) / 52);  // J♣ 5♣ 9♠ J♦ 2♠
     Poker game(random);
-    game.Click(EntryOf(&Poker::Deal1));
+    game.Click(EntryOf(&PokerState::Deal1));
     game.AdvanceTo(500);
     const Poker dealing = game;
     game.AdvanceTo(1250);
@@ -21,11 +21,11 @@ TEST(CostlyDraw, OnlyADrawFromACostlyHoldWithTheWarningOnAsks) {
     const HoldAdvice advice = Advise(DealOf(game), PreviousOf(game));
     game.ClickLabel(1);  // and lets the Jack of Clubs go
     ASSERT_EQ(std::pair(HoldOf(best), HoldOf(game)), std::pair(0b01001, 0b01000));
-    struct Case { const Poker& table; Button Poker::*pressed; bool warningOn; const HoldAdvice* advice; bool asks; };
+    struct Case { const Poker& table; Button PokerState::*pressed; bool warningOn; const HoldAdvice* advice; bool asks; };
     const Case cases[] = {
-        {game, &Poker::Deal2, true, &advice, true},   {game, &Poker::Deal2, false, &advice, false},
-        {game, &Poker::Deal1, true, &advice, false},  {game, &Poker::Deal2, true, nullptr, false},  // no hand
-        {best, &Poker::Deal2, true, &advice, false},  {dealing, &Poker::Deal2, true, &advice, false},
+        {game, &PokerState::Deal2, true, &advice, true},   {game, &PokerState::Deal2, false, &advice, false},
+        {game, &PokerState::Deal1, true, &advice, false},  {game, &PokerState::Deal2, true, nullptr, false},  // no hand
+        {best, &PokerState::Deal2, true, &advice, false},  {dealing, &PokerState::Deal2, true, &advice, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(AsksBeforeDraw(c.table, EntryOf(c.pressed), c.warningOn, [&] { return c.advice; }), c.asks)

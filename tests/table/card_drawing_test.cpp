@@ -3,7 +3,7 @@
 #include <cmath>
 #include <set>
 
-#include "table/poker.h"
+#include "table/poker_workbench.h"
 
 namespace velmora {
 namespace {
@@ -17,7 +17,9 @@ TEST(CardDrawing, EachSlotAvoidsExactlyItsExclusionSet) {
     for (int slot = 1; slot <= 5; ++slot) {
         ClockSeededGenerator fallback(99, [] { return std::uint64_t{7}; });
         ScriptedRandom random(fallback);
-        Poker form(random);
+        Poker table(random);
+        PokerWorkbench bench(table);
+        PokerState& form = bench.State();
         for (int s = 1; s <= 5; ++s) {
             form.Card[s] = static_cast<std::int16_t>(10 + s);     // 11..15 on the table
             form.OldCard[s] = static_cast<std::int16_t>(20 + s);  // 21..25 before
@@ -32,7 +34,7 @@ TEST(CardDrawing, EachSlotAvoidsExactlyItsExclusionSet) {
         random.Queue(RollFor(laterOld));
         form.OldCard[slot] = 99;  // overwritten by the slot's own card first
         form.Card[slot] = static_cast<std::int16_t>(20 + slot);
-        form.DrawCard(slot);
+        bench.DrawCard(slot);
         EXPECT_EQ(form.Card[slot], laterOld) << "slot " << slot;
         EXPECT_EQ(form.OldCard[slot], 20 + slot) << "slot " << slot;
         EXPECT_EQ(random.Rolls(), static_cast<long long>(excluded.size()) + 1) << "slot " << slot;
@@ -45,13 +47,15 @@ TEST(CardDrawing, EachSlotAvoidsExactlyItsExclusionSet) {
 // every code turns up in every slot as often as a fair deal makes it.
 TEST(CardDrawing, DealsAreDistinctFreshAndFair) {
     ClockSeededGenerator generator(2024, [] { return std::uint64_t{0}; });  // fixed: the test is deterministic
-    Poker form(generator);
+    Poker table(generator);
+    PokerWorkbench bench(table);
+    const PokerState& form = table.State();
     constexpr int kDeals = 200'000;
     long counts[6][53] = {};
     long bad = 0;
     for (int deal = 0; deal < kDeals; ++deal) {
         const Slots<std::int16_t> previous = form.Card;
-        for (int slot = 1; slot <= 5; ++slot) form.DrawCard(slot);
+        for (int slot = 1; slot <= 5; ++slot) bench.DrawCard(slot);
         std::set<int> cards(form.Card.begin(), form.Card.end());
         for (const int old : previous) bad += cards.count(old);
         bad += cards.size() != 5;

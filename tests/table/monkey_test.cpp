@@ -30,29 +30,29 @@ std::string Broken(const Poker& form, double expectedCredits) {
     std::ostringstream broken;
     bool allUp = true;
     std::set<int> shown;
-    for (const CardControl& picture : form.Picture) {
+    for (const CardControl& picture : form.State().Picture) {
         allUp = allUp && picture.Frame != kCardBack;
         shown.insert(picture.Frame);
     }
     if (allUp && shown.size() != 5) broken << "two cards alike face up; ";
-    if (ReadCredits(form.Score.Caption) != expectedCredits)
-        broken << "credits " << form.Score.Caption << " instead of " << expectedCredits << "; ";
-    if (form.Cancel.Visible && form.Small.Visible) broken << "Cancel and Small both shown; ";
-    if (form.DoubleB.Visible && form.Big.Visible) broken << "Double and Big both shown; ";
-    if (form.Deal1.Visible && form.Deal2.Visible) broken << "both Deal buttons shown; ";
+    if (ReadCredits(form.State().Score.Caption) != expectedCredits)
+        broken << "credits " << form.State().Score.Caption << " instead of " << expectedCredits << "; ";
+    if (form.State().Cancel.Visible && form.State().Small.Visible) broken << "Cancel and Small both shown; ";
+    if (form.State().DoubleB.Visible && form.State().Big.Visible) broken << "Double and Big both shown; ";
+    if (form.State().Deal1.Visible && form.State().Deal2.Visible) broken << "both Deal buttons shown; ";
     int green = 0;
-    for (const PayLineEntry& line : kPayLines) green += IsMarked(form.*line.member);
+    for (const PayLineEntry& line : kPayLines) green += IsMarked(form.State().*line.member);
     if (green > 1) broken << green << " lines green; ";
-    const bool ready = form.Deal1.Visible && form.Deal1.Enabled;
-    if (ready && form.Timers.AnyEnabled()) broken << "a timer runs while the table is ready; ";
+    const bool ready = form.State().Deal1.Visible && form.State().Deal1.Enabled;
+    if (ready && form.State().Timers.AnyEnabled()) broken << "a timer runs while the table is ready; ";
     bool anyHold = false;
-    for (const Label& hold : form.Hold) anyHold = anyHold || hold.Visible;
-    if (anyHold && !form.Deal2.Visible) broken << "a HOLD marker outside the draw; ";
-    if (form.WinAmount < 0) broken << "WinAmount overflowed to " << form.WinAmount << "; ";
-    if (form.MousePointer == kHourglass && !form.Timers.AnyEnabled()) broken << "hourglass with nothing running; ";
-    const bool canGoOn = form.Timers.AnyEnabled() || form.AboutOpen ||
-                         (form.Deal1.Visible && form.Deal1.Enabled) || (form.Deal2.Visible && form.Deal2.Enabled) ||
-                         form.Take.Visible || form.Big.Visible;
+    for (const Label& hold : form.State().Hold) anyHold = anyHold || hold.Visible;
+    if (anyHold && !form.State().Deal2.Visible) broken << "a HOLD marker outside the draw; ";
+    if (form.State().WinAmount < 0) broken << "WinAmount overflowed to " << form.State().WinAmount << "; ";
+    if (form.State().MousePointer == kHourglass && !form.State().Timers.AnyEnabled()) broken << "hourglass with nothing running; ";
+    const bool canGoOn = form.State().Timers.AnyEnabled() || form.State().AboutOpen ||
+                         (form.State().Deal1.Visible && form.State().Deal1.Enabled) || (form.State().Deal2.Visible && form.State().Deal2.Enabled) ||
+                         form.State().Take.Visible || form.State().Big.Visible;
     if (!canGoOn) broken << "the table is stuck; ";
     return broken.str();
 }
@@ -72,23 +72,23 @@ TEST(Monkey, RandomPlayKeepsTheTableSound) {
         if (event == events / 10) rssAfterWarmUp = PeakRssKiB();
         // What the press or click will reach, seen before it happens.
         const auto account = [&](const ButtonEntry& entry) {
-            const Button& button = form.*entry.member;
-            if (form.AboutOpen || !button.Visible || !button.Enabled) return;
-            if (entry.member == &Poker::Deal1) credits -= 1, ++deals;
-            if (entry.member == &Poker::Take) credits += form.WinAmount, ++takes;
-            if (entry.member == &Poker::DoubleB) ++doubles;
+            const Button& button = form.State().*entry.member;
+            if (form.State().AboutOpen || !button.Visible || !button.Enabled) return;
+            if (entry.member == &PokerState::Deal1) credits -= 1, ++deals;
+            if (entry.member == &PokerState::Take) credits += form.State().WinAmount, ++takes;
+            if (entry.member == &PokerState::DoubleB) ++doubles;
         };
         switch (pick(10)) {
             case 0: case 1: case 2: case 3: {  // time moves on, often by a tick's worth
                 static constexpr int kSteps[] = {0, 1, 5, 249, 250, 251, 500, 1250, 37};
-                form.AdvanceTo(form.Timers.Now() + kSteps[pick(9)]);
+                form.AdvanceTo(form.State().Timers.Now() + kSteps[pick(9)]);
                 break;
             }
             case 4: case 5: case 6: {  // a click anywhere but Exit
                 const int target = pick(15);  // a button, a card's click area or the About window's OK
                 const ButtonEntry* entry = target < 9 ? &kButtons[static_cast<std::size_t>(target)] : nullptr;
-                if (entry && entry->member == &Poker::About && pick(4) != 0) entry = &EntryOf(&Poker::Deal1);  // About now and then
-                if (entry && entry->member == &Poker::Sortie) entry = nullptr;
+                if (entry && entry->member == &PokerState::About && pick(4) != 0) entry = &EntryOf(&PokerState::Deal1);  // About now and then
+                if (entry && entry->member == &PokerState::Sortie) entry = nullptr;
                 if (entry) account(*entry), form.Click(*entry);
                 else if (target >= 9 && target < 14) form.ClickLabel(target - 8);
                 else form.ClickOk();
@@ -98,8 +98,8 @@ TEST(Monkey, RandomPlayKeepsTheTableSound) {
                 form.DblClick(1 + pick(5));
                 break;
             default: {  // Space or Enter on the focused button (OK while About is open)
-                if (form.Focus == &Poker::Sortie && !form.AboutOpen) break;  // the monkey never quits
-                account(EntryOf(form.Focus));
+                if (form.State().Focus == &PokerState::Sortie && !form.State().AboutOpen) break;  // the monkey never quits
+                account(EntryOf(form.State().Focus));
                 form.Press();
             }
         }

@@ -48,7 +48,7 @@ TEST(RealWindow, PlaysAHandWithMouseAndKeyboard) {
     });
     QElapsedTimer elapsed;
     elapsed.start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Model().Deal2.Visible; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Model().State().Deal2.Visible; }, 5000));
     EXPECT_GE(elapsed.elapsed(), 1200);
     QObject::disconnect(watch);
     EXPECT_EQ(upCounts, (std::vector<int>{1, 2, 3, 4, 5}));
@@ -70,14 +70,14 @@ TEST(RealWindow, PlaysAHandWithMouseAndKeyboard) {
     EXPECT_TRUE(Child(window, "Hold3")->isVisible());
     // ...a double click toggles twice and leaves it held...
     QTest::mouseDClick(screen, Qt::LeftButton, {}, nine);
-    EXPECT_TRUE(window.Model().Hold[3].Visible);
+    EXPECT_TRUE(window.Model().State().Hold[3].Visible);
     // ...and one more click lets it go again.
     QTest::mouseClick(screen, Qt::LeftButton, {}, nine);
-    EXPECT_FALSE(window.Model().Hold[3].Visible);
+    EXPECT_FALSE(window.Model().State().Hold[3].Visible);
 
     // Draw from the keyboard: Enter presses the focused Deal button.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Model().Take.Visible; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Model().State().Take.Visible; }, 5000));
     EXPECT_EQ(Child(window, "Hold1")->isVisible(), false);
 
     // Take, again by mouse.

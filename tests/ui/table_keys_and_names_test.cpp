@@ -22,10 +22,10 @@ TEST_F(VirtualTable, AWholeSessionFromTheKeyboardAlone) {
     Key(Qt::Key_Space);  // while the cards turn up: nothing, nor does a card key
     Key(Qt::Key_Return);
     Key(Qt::Key_3);
-    EXPECT_FALSE(window_.Model().AboutOpen);
+    EXPECT_FALSE(window_.Model().State().AboutOpen);
     Advance(1250);
     EXPECT_EQ(Focused(), "Deal2");  // the Jacks are held by the game
-    EXPECT_FALSE(window_.Model().Hold[3].Visible);
+    EXPECT_FALSE(window_.Model().State().Hold[3].Visible);
     QTest::keyClick(window_.focusWidget(), Qt::Key_3, Qt::KeypadModifier);  // the keypad's digits too
     Key(Qt::Key_6), Key(Qt::Key_0);  // no sixth card, and no card 0
     // A key held down repeats: the repeats do nothing, to the cards or the buttons.
@@ -33,9 +33,9 @@ TEST_F(VirtualTable, AWholeSessionFromTheKeyboardAlone) {
         QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(window_.focusWidget(), &repeat);
     }
-    EXPECT_TRUE(window_.Model().Hold[3].Visible && window_.Model().Deal2.Enabled);
+    EXPECT_TRUE(window_.Model().State().Hold[3].Visible && window_.Model().State().Deal2.Enabled);
     Key(Qt::Key_3), Key(Qt::Key_5);  // let it go again, and hold the Two
-    EXPECT_TRUE(!window_.Model().Hold[3].Visible && window_.Model().Hold[5].Visible);
+    EXPECT_TRUE(!window_.Model().State().Hold[3].Visible && window_.Model().State().Hold[5].Visible);
     Key(Qt::Key_5);
     Force({16, 33, 47});
     Key(Qt::Key_Return);  // draw three: a pair of Jacks
@@ -53,11 +53,11 @@ TEST_F(VirtualTable, AWholeSessionFromTheKeyboardAlone) {
     EXPECT_EQ(Focused(), "Deal1");
     Key(Qt::Key_T);  // nothing to take: nothing
     Key(Qt::Key_A);
-    EXPECT_TRUE(window_.Model().AboutOpen);
+    EXPECT_TRUE(window_.Model().State().AboutOpen);
     Key(Qt::Key_Return);  // its OK
-    EXPECT_FALSE(window_.Model().AboutOpen);
+    EXPECT_FALSE(window_.Model().State().AboutOpen);
     Key(Qt::Key_Q);
-    EXPECT_TRUE(window_.Model().Ended);
+    EXPECT_TRUE(window_.Model().State().Ended);
 }
 
 // Mouse and keyboard together: a click leaves the keyboard focus where the
@@ -67,13 +67,13 @@ TEST_F(VirtualTable, AClickLeavesTheKeyboardFocusWhereTheGamePutIt) {
     click("About");
     click("cmdOk");
     Key(Qt::Key_Space);  // Deal, not About again
-    EXPECT_FALSE(window_.Model().AboutOpen || window_.Model().Deal1.Enabled);
+    EXPECT_FALSE(window_.Model().State().AboutOpen || window_.Model().State().Deal1.Enabled);
     Advance(1250);
     click("Cancel");
     click("About");
     Key(Qt::Key_Escape);
     Key(Qt::Key_Return);  // the draw, not Cancel nor About
-    EXPECT_FALSE(window_.Model().AboutOpen || window_.Model().Deal2.Enabled);
+    EXPECT_FALSE(window_.Model().State().AboutOpen || window_.Model().State().Deal2.Enabled);
 }
 
 TEST_F(VirtualTable, AssistiveTechnologyHearsTheCardsTheLinesAndTheMessages) {

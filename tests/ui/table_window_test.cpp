@@ -82,15 +82,15 @@ TEST_F(OpenWindow, AboutIsModalAndLeavesTheTableAsItWas) {
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->objectName(), "frmAbout");
     EXPECT_EQ(about->size(), QSize(301, 289));
-    EXPECT_TRUE(window.Model().AboutOpen);
+    EXPECT_TRUE(window.Model().State().AboutOpen);
 
     QTest::mouseClick(Child(window, "Deal1"), Qt::LeftButton);  // blocked while About is open
-    EXPECT_EQ(window.Model().Score.Caption, "00010");
+    EXPECT_EQ(window.Model().State().Score.Caption, "00010");
 
     QTest::mouseClick(about->findChild<QWidget*>("cmdOk"), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_FALSE(window.Model().AboutOpen);
+    EXPECT_FALSE(window.Model().State().AboutOpen);
     const QImage after = window.grab().toImage();
     EXPECT_EQ(after.copy(table), before.copy(table));
     EXPECT_EQ(after.copy(cards), before.copy(cards));

@@ -207,7 +207,7 @@ TEST_F(TrainerOnTable, ThePanelFollowsTheGameAndKeepsTheWindowOnTheScreen) {
     EXPECT_TRUE(Spoken("AdvisorMessage").contains(QStringLiteral("the best hold, %1, was").arg(kJacks())))
         << Spoken("AdvisorMessage").toStdString();
     Advance(1500);
-    if (window_.Model().Take.Visible) Key(Qt::Key_T);
+    if (window_.Model().State().Take.Visible) Key(Qt::Key_T);
     Key(Qt::Key_D);
     EXPECT_EQ(Spoken("AdvisorMessage"), "The cards are being dealt.");
     Advance(1250);
@@ -215,8 +215,8 @@ TEST_F(TrainerOnTable, ThePanelFollowsTheGameAndKeepsTheWindowOnTheScreen) {
     strategy::Deal deal{};
     strategy::PreviousCards old{};
     for (int slot = 1; slot <= 5; ++slot) {
-        deal[slot - 1] = window_.Model().Card[slot];
-        old[slot - 1] = window_.Model().OldCard[slot];
+        deal[slot - 1] = window_.Model().State().Card[slot];
+        old[slot - 1] = window_.Model().State().OldCard[slot];
     }
     const auto values = strategy::TableHoldValues(deal, old, strategy::GamePays());
     const int best = strategy::BestHold(values);
@@ -258,15 +258,15 @@ TEST_F(TrainerOnTable, TheWarningStopsACostlyDrawUntilThePlayerDrawsAnyway) {
     Key(Qt::Key_Return);      // Deal has the focus: asks
     ASSERT_TRUE(Warning());
     EXPECT_TRUE(Reachable(Warning()).join(' ').contains(QStringLiteral("The best hold: %1, worth").arg(kJacks())));
-    EXPECT_TRUE(window_.Model().Deal2.Enabled);
+    EXPECT_TRUE(window_.Model().State().Deal2.Enabled);
     Key(Qt::Key_Return);      // "Change my hold", the default
     EXPECT_FALSE(Warning() && Warning()->isVisible());
-    EXPECT_TRUE(window_.Model().Deal2.Enabled);
+    EXPECT_TRUE(window_.Model().State().Deal2.Enabled);
 
     Key(Qt::Key_D);           // asks again
     ASSERT_TRUE(Warning() && Warning()->isVisible());
     QTest::mouseClick(Warning()->findChild<QAbstractButton*>("DrawAnyway"), Qt::LeftButton);
-    EXPECT_FALSE(window_.Model().Deal2.Enabled);  // drawing
+    EXPECT_FALSE(window_.Model().State().Deal2.Enabled);  // drawing
 }
 
 // The statistics window shows the table as it stands while it is open, and

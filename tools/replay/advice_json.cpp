@@ -10,7 +10,7 @@
 
 namespace velmora::replay {
 
-std::optional<std::string> AdviceJson(const Poker& form, AdviceDraw draw) {
+std::optional<std::string> AdviceJson(const PokerState& form, AdviceDraw draw) {
     strategy::Deal deal{};
     std::set<int> codes;
     for (int slot = 1; slot <= kSlotCount; ++slot) {

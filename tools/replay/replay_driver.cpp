@@ -155,7 +155,7 @@ void ExpectArguments(const std::vector<std::string>& words, std::size_t count) {
 }
 
 // The cards are face up: each picture shows the card its slot holds.
-bool FaceUp(const Poker& form) {
+bool FaceUp(const PokerState& form) {
     for (int slot = 1; slot <= kSlotCount; ++slot)
         if (form.Picture[slot].Frame != form.Card[slot]) return false;
     return true;
@@ -165,7 +165,7 @@ class Session {
 public:
     // The generator reads the virtual clock as the time of day, midnight at
     // the start, and starts from that reading as the game starts from its own.
-    Session() : generator_(VirtualTimeOfDay(0), [this] { return VirtualTimeOfDay(form_.Timers.Now()); }),
+    Session() : generator_(VirtualTimeOfDay(0), [this] { return VirtualTimeOfDay(form_.State().Timers.Now()); }),
                 random_(generator_), form_(random_) {}
 
     // Runs one command; returns false once the program has ended.
@@ -192,22 +192,22 @@ public:
             form_.Press();
         } else if (command == "advance") {
             ExpectArguments(words, 1);
-            form_.AdvanceTo(form_.Timers.Now() + ParseMillis(words[1], form_.Timers.Now()));
+            form_.AdvanceTo(form_.State().Timers.Now() + ParseMillis(words[1], form_.State().Timers.Now()));
         } else if (command == "state") {
             ExpectArguments(words, 0);
-            out << StateJson(form_, random_.Rolls()) << '\n';
+            out << StateJson(form_.State(), random_.Rolls()) << '\n';
         } else if (command == "advice") {
             if (words.size() > 2) throw BadInput{"too many arguments to 'advice'"};
             if (words.size() == 2 && words[1] != "deck")
                 throw BadInput{"'advice' takes nothing or 'deck', not " + Quoted(words[1])};
-            if (!FaceUp(form_)) throw BadInput{"'advice' needs the five cards face up"};
-            const auto advice = AdviceJson(form_, words.size() == 2 ? AdviceDraw::Deck : AdviceDraw::Table);
+            if (!FaceUp(form_.State())) throw BadInput{"'advice' needs the five cards face up"};
+            const auto advice = AdviceJson(form_.State(), words.size() == 2 ? AdviceDraw::Deck : AdviceDraw::Table);
             if (!advice) throw BadInput{"'advice' needs five different cards on the table"};
             out << *advice << '\n';
         } else {
             throw BadInput{"unknown command " + Quoted(command)};
         }
-        return !form_.Ended;
+        return !form_.State().Ended;
     }
 
 private:

@@ -34,9 +34,9 @@ enum class AdviceDraw { Table, Deck };
 // the cards, how the draw was valued, the expected pay of each of the 32
 // holds and the best hold. None unless the five card variables hold five
 // different card codes.
-std::optional<std::string> AdviceJson(const Poker& form, AdviceDraw draw = AdviceDraw::Table);
+std::optional<std::string> AdviceJson(const PokerState& form, AdviceDraw draw = AdviceDraw::Table);
 
 // The table's state as one line of JSON, with `rolls` random values taken.
-std::string StateJson(const Poker& form, long long rolls);
+std::string StateJson(const PokerState& form, long long rolls);
 
 }  // namespace velmora::replay

@@ -64,7 +64,7 @@ void NumberArray(JsonWriter& json, std::string_view key, const Numbers& numbers)
 
 }  // namespace
 
-std::string StateJson(const Poker& form, long long rolls) {
+std::string StateJson(const PokerState& form, long long rolls) {
     JsonWriter json;
     json.Open('{');
     json.Key("time"), json.Value(static_cast<long long>(form.Timers.Now()));
@@ -72,8 +72,8 @@ std::string StateJson(const Poker& form, long long rolls) {
     json.Key("about"), json.Value(form.AboutOpen);
     json.Key("pointer"), json.Value(static_cast<long long>(form.MousePointer));
     json.Key("focus"), json.Value(EntryOf(form.Focus).name);
-    json.Key("Score"), json.Value(std::string_view(form.Score.Caption));
-    json.Key("Panel"), json.Value(std::string_view(form.Panel.Caption));
+    json.Key(kScoreName), json.Value(std::string_view(form.Score.Caption));
+    json.Key(kPanelName), json.Value(std::string_view(form.Panel.Caption));
 
     json.Key("buttons");
     json.Open('{');
@@ -87,12 +87,12 @@ std::string StateJson(const Poker& form, long long rolls) {
     }
     json.Close('}');
 
-    json.Key("Hold");
+    json.Key(kHoldMarkerPrefix);
     json.Open('[');
     for (const Label& hold : form.Hold) json.Value(hold.Visible);
     json.Close(']');
 
-    json.Key("Picture");
+    json.Key(kPicturePrefix);
     json.Open('[');
     for (const CardControl& picture : form.Picture) json.Value(static_cast<long long>(picture.Frame));
     json.Close(']');
@@ -103,7 +103,7 @@ std::string StateJson(const Poker& form, long long rolls) {
         json.Key(line.name), json.Value(static_cast<long long>((form.*line.member).BackColor));
     json.Close('}');
 
-    json.Key("Timer");
+    json.Key(kTimerPrefix);
     json.Open('[');
     for (int timer = 1; timer <= Scheduler::kTimerCount; ++timer) {
         json.Open('{');
