@@ -13,11 +13,11 @@
 
 #include <zlib.h>
 
-#include "ui/card_picture_file.h"
+#include "pictures/card_picture_file.h"
 
 namespace {
 
-using velmora::ui::CardPictures;
+using velmora::pictures::CardPictures;
 
 void AppendBigEndian32(QByteArray& out, uLong value) {
     for (int shift = 24; shift >= 0; shift -= 8) out.append(static_cast<char>((value >> shift) & 0xFF));
@@ -81,13 +81,13 @@ QByteArray InflateBomb(qsizetype fileBytes) {
 }
 
 const QByteArray& Bomb() {
-    static const QByteArray bomb = InflateBomb(velmora::ui::kMaxCardPictureFileBytes);
+    static const QByteArray bomb = InflateBomb(velmora::pictures::kMaxCardPictureFileBytes);
     return bomb;
 }
 
 void BM_DecodeInflateBomb(benchmark::State& state) {
     for (auto _ : state)
-        if (!velmora::ui::DecodeCardPictures(Bomb()).IsEmpty()) state.SkipWithError("the bomb was decoded");
+        if (!velmora::pictures::DecodeCardPictures(Bomb()).IsEmpty()) state.SkipWithError("the bomb was decoded");
     state.SetBytesProcessed(state.iterations() * Bomb().size());
 }
 BENCHMARK(BM_DecodeInflateBomb)->Unit(benchmark::kMillisecond);
@@ -100,14 +100,14 @@ void BM_LoadInflateBomb(benchmark::State& state) {
     if (!file.open(QIODevice::WriteOnly) || file.write(Bomb()) != Bomb().size()) state.SkipWithError("cannot write");
     file.close();
     for (auto _ : state)
-        if (!velmora::ui::LoadCardPictures(path).IsEmpty()) state.SkipWithError("the bomb was loaded");
+        if (!velmora::pictures::LoadCardPictures(path).IsEmpty()) state.SkipWithError("the bomb was loaded");
 }
 BENCHMARK(BM_LoadInflateBomb)->Unit(benchmark::kMillisecond);
 
 void BM_LoadPaintedSheet(benchmark::State& state) {
-    const QString path = velmora::ui::FindCardPictureFile(QStringLiteral("cartes.ccb"));
+    const QString path = velmora::pictures::FindCardPictureFile(QStringLiteral("cartes.ccb"));
     for (auto _ : state)
-        if (velmora::ui::LoadCardPictures(path).IsEmpty()) state.SkipWithError("no painted cartes.ccb beside the program");
+        if (velmora::pictures::LoadCardPictures(path).IsEmpty()) state.SkipWithError("no painted cartes.ccb beside the program");
 }
 BENCHMARK(BM_LoadPaintedSheet)->Unit(benchmark::kMillisecond);
 

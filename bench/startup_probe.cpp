@@ -16,10 +16,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ui/command_line.h"
+#include "app/command_line.h"
 #include "ui/table_window.h"
 #include "ui/trainer.h"
-#include "ui/translations.h"
+#include "app/translations.h"
 
 namespace {
 
@@ -65,11 +65,11 @@ int main(int argc, char* argv[]) {
         // As the game starts: its command line read first, without a display.
         char name[] = "velmora";
         char* gameArgv[] = {name, nullptr};
-        if (velmora::ui::AnswerCommandLine(1, gameArgv)) return 2;
+        if (velmora::app::AnswerCommandLine(1, gameArgv)) return 2;
         velmora::ui::TableWindow::StartLoadingCardPictures();
     }
     QApplication app(argc, argv);
-    if (table) velmora::ui::InstallTranslations();
+    if (table) velmora::app::InstallTranslations();
     FirstPaint firstPaint(startNs);
 
     std::unique_ptr<QWidget> window;

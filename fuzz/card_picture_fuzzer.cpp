@@ -28,10 +28,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "ui/card_picture_file.h"
+#include "pictures/card_picture_file.h"
 
-using velmora::ui::CardPictures;
-using velmora::ui::DecodeCardPictures;
+using velmora::pictures::CardPictures;
+using velmora::pictures::DecodeCardPictures;
 
 extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
 

@@ -7,9 +7,11 @@
 #include <memory>
 #include <utility>
 
-#include "ui/card_picture_file.h"
+#include "pictures/card_picture_file.h"
 
 namespace velmora::ui {
+
+using pictures::CardPictures;
 
 // `source` resampled to `size` pixels on the calling thread, as 32-bit
 // premultiplied ARGB: each pixel the average of the area it covers when

@@ -26,6 +26,10 @@
 #include "ui/word_button.h"
 
 namespace velmora::ui {
+
+using pictures::CardPictureLoading;
+using pictures::FindCardPictureFile;
+using pictures::LoadCardPictures;
 namespace {
 
 // A widget's name: its control's, from the table of controls, with the

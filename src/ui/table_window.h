@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "table/poker.h"
-#include "ui/card_picture_file.h"
+#include "pictures/card_picture_file.h"
 
 namespace velmora {
 struct ButtonEntry;
@@ -88,7 +88,7 @@ private:
     // The card pictures of the first picture source, decoding on a worker
     // thread while the window is built.
     std::string preloadSource_;
-    std::future<CardPictures> preload_;
+    std::future<pictures::CardPictures> preload_;
     std::vector<std::pair<const ButtonEntry*, WordButton*>> buttons_;  // in focus order
     std::map<const Label*, CaptionView*> labels_;
     Slots<CardView*> cards_{};

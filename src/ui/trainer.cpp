@@ -6,9 +6,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
-#include <algorithm>
 
 #include "session/costly_draw.h"
 #include "table/control_table.h"
@@ -105,11 +103,7 @@ void Trainer::SetPanelShown(bool shown) {
             panel_->setGeometry(kTableClientSize.width(), 0, AdvisorPanel::kWidth, kTableClientSize.height());
         }
         window_.setFixedSize(kTableClientSize.width() + AdvisorPanel::kWidth, kTableClientSize.height());
-        // A window that now passes the screen's right edge moves left as far as needed.
-        if (const QScreen* screen = window_.screen()) {
-            const int over = window_.frameGeometry().right() - screen->availableGeometry().right();
-            if (over > 0) window_.move(std::max(screen->availableGeometry().left(), window_.x() - over), window_.y());
-        }
+        KeepRightEdgeOnScreen(window_);
         UpdatePanel();
         panel_->show();
     } else if (panel_) {

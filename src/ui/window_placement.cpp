@@ -38,4 +38,11 @@ void PlaceBeside(QWidget& window, const QWidget& anchor) {
     window.move(kept(frame).topLeft());
 }
 
+void KeepRightEdgeOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen) return;
+    const int over = window.frameGeometry().right() - screen->availableGeometry().right();
+    if (over > 0) window.move(std::max(screen->availableGeometry().left(), window.x() - over), window.y());
+}
+
 }  // namespace velmora::ui

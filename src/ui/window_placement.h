@@ -14,4 +14,8 @@ void CentreOnScreen(QWidget& window);
 // that screen.
 void PlaceBeside(QWidget& window, const QWidget& anchor);
 
+// Moves a window that has grown past its screen's right edge left as far as
+// needed, never past the screen's left edge.
+void KeepRightEdgeOnScreen(QWidget& window);
+
 }  // namespace velmora::ui

@@ -21,10 +21,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/card_picture_file.h"
+#include "pictures/card_picture_file.h"
 
-using velmora::ui::CardPictures;
-using velmora::ui::DecodeCardPictures;
+using velmora::pictures::CardPictures;
+using velmora::pictures::DecodeCardPictures;
 
 namespace {
 

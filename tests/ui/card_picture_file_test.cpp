@@ -26,9 +26,9 @@
 
 #include <zlib.h>
 
-#include "ui/card_picture_file.h"
+#include "pictures/card_picture_file.h"
 
-using namespace velmora::ui;
+using namespace velmora::pictures;
 
 namespace {
 

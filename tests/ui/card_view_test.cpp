@@ -9,6 +9,9 @@
 #include "ui/card_view.h"
 
 namespace velmora::ui {
+
+using pictures::FindCardPictureFile;
+using pictures::LoadCardPictures;
 namespace {
 
 // A one-row grey image: each value is red, green and blue; 0 alpha for -1.

@@ -6,11 +6,15 @@
 #include <QPainter>
 #include <QTest>
 
-#include "ui/card_picture_file.h"
+#include "pictures/card_picture_file.h"
 #include "ui/table_window.h"
 #include "pixel_checks.h"
 
 namespace velmora::ui {
+
+using pictures::CardPictures;
+using pictures::FindCardPictureFile;
+using pictures::LoadCardPictures;
 namespace {
 
 TEST(HighDpi, TwiceThePixelsTheLargePicturesEvenFramesAndWholeLetters) {

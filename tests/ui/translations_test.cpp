@@ -18,10 +18,12 @@
 #include "ui/credit_chart.h"
 #include "ui/hold_text.h"
 #include "ui/table_window.h"
-#include "ui/translations.h"
+#include "app/translations.h"
 #include "ui/word_button.h"
 
 namespace velmora::ui {
+
+using app::InstallTranslations;
 namespace {
 
 // Passes lookups on to the language's catalogue and notes every text that

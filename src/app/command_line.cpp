@@ -1,4 +1,4 @@
-#include "ui/command_line.h"
+#include "app/command_line.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ui/translations.h"
+#include "app/translations.h"
 
-namespace velmora::ui {
+namespace velmora::app {
 namespace {
 
 // Qt's own options of a GUI application; the ones with a value first.
@@ -97,4 +97,4 @@ std::optional<int> AnswerCommandLine(int argc, char* argv[]) {
     return std::nullopt;
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::app

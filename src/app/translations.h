@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-namespace velmora::ui {
+namespace velmora::app {
 
 // Installs the game's translation for the first of the locale's languages
 // that has one (French, German, Spanish), and Qt's own where Qt ships it.
@@ -12,4 +12,4 @@ namespace velmora::ui {
 // the game's translation was found.
 bool InstallTranslations(const QLocale& locale = QLocale());
 
-}  // namespace velmora::ui
+}  // namespace velmora::app

@@ -1,10 +1,10 @@
-#include "ui/translations.h"
+#include "app/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-namespace velmora::ui {
+namespace velmora::app {
 namespace {
 
 // Numbers are written as the language the game speaks writes them: in the
@@ -39,4 +39,4 @@ bool InstallTranslations(const QLocale& locale) {
     return true;
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::app

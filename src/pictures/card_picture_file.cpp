@@ -1,4 +1,4 @@
-#include "ui/card_picture_file.h"
+#include "pictures/card_picture_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-namespace velmora::ui {
+namespace velmora::pictures {
 namespace {
 
 constexpr int kMinCellSide = 8;
@@ -477,4 +477,4 @@ std::function<CardPictures()> CardPictureLoading(const QString& name) {
     };
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::pictures

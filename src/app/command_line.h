@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace velmora::ui {
+namespace velmora::app {
 
 // Reads the game's command line before any window-system connection is
 // made: --help and --version print their text on standard output, and an
@@ -12,4 +12,4 @@ namespace velmora::ui {
 // NAME, -style NAME, -reverse, ...) are left for the application.
 std::optional<int> AnswerCommandLine(int argc, char* argv[]);
 
-}  // namespace velmora::ui
+}  // namespace velmora::app

@@ -34,7 +34,7 @@
 
 #include "table/controls.h"
 
-namespace velmora::ui {
+namespace velmora::pictures {
 
 // What a decode inflated to measure the image data: never more than the
 // header calls for and one 16 KiB step, however far the data would expand.
@@ -95,4 +95,4 @@ QString FindCardPictureFile(const QString& name, const QStringList& folders);
 // game goes on with blank cards.
 std::function<CardPictures()> CardPictureLoading(const QString& name);
 
-}  // namespace velmora::ui
+}  // namespace velmora::pictures

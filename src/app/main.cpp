@@ -6,10 +6,10 @@
 #include <optional>
 #include <vector>
 
-#include "ui/command_line.h"
+#include "app/command_line.h"
 #include "ui/table_window.h"
 #include "ui/trainer.h"
-#include "ui/translations.h"
+#include "app/translations.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void ReleaseHeldMessages() {
 int main(int argc, char* argv[]) {
     // --help, --version and a bad option are answered before any window-system
     // connection, so they work without a display.
-    if (const std::optional<int> status = velmora::ui::AnswerCommandLine(argc, argv)) return *status;
+    if (const std::optional<int> status = velmora::app::AnswerCommandLine(argc, argv)) return *status;
 
     velmora::ui::TableWindow::StartLoadingCardPictures();
     defaultHandler = qInstallMessageHandler(StartUpMessage);
@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Velmora"));  // its desktop entry
-    velmora::ui::InstallTranslations();  // the desktop's language, where the game has it
+    velmora::app::InstallTranslations();  // the desktop's language, where the game has it
 
     velmora::ui::TableWindow window;
     new velmora::ui::Trainer(window);  // the window's press filter and child
