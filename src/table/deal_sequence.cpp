@@ -6,22 +6,16 @@
 
 // One hand up to its result: Deal charges a credit and turns the cards face
 // down, then the reveal chain Timer1..Timer5 draws and turns up one slot
-// after another. Which pass the chain runs is read from the Deal buttons:
-// Deal1 shown means a deal, Deal2 shown means a draw.
+// after another. Which pass the chain runs is read from the phase, that is
+// from the Deal buttons: Deal1 shown (and disabled) means a deal, Deal2
+// shown (and disabled) means a draw.
 
 namespace velmora {
 namespace {
 constexpr int kHeldSlotInterval = 1;  // a held slot's timer passes on at once
 
-bool IsDeal(const PokerState& table) {
-    const HandPhase phase = PhaseOf(table);
-    return phase == HandPhase::Ready || phase == HandPhase::Dealing;
-}
-
-bool IsDraw(const PokerState& table) {
-    const HandPhase phase = PhaseOf(table);
-    return phase == HandPhase::Holding || phase == HandPhase::Drawing;
-}
+bool IsDeal(const PokerState& table) { return PhaseOf(table) == HandPhase::Dealing; }
+bool IsDraw(const PokerState& table) { return PhaseOf(table) == HandPhase::Drawing; }
 }  // namespace
 
 void Poker::Deal1_Click() {

@@ -1,7 +1,7 @@
 // velmora-card-painter OUTPUT_FILE
 //
 // Paints the game's card pictures and writes them as one PNG picture file
-// (see src/ui/card_picture_file.h for its layout). Runs at build time, with
+// (see src/pictures/card_picture_file.h for its layout). Runs at build time, with
 // no display: the platform is forced to "offscreen" unless already chosen.
 
 #include <QFontDatabase>
