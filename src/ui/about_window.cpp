@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QPainter>
 
+#include "table/control_table.h"
 #include "ui/artwork.h"
 #include "ui/caption_view.h"
 #include "ui/geometry.h"
@@ -67,7 +68,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
         ->SetWordWrap(true);
 
     ok_ = new WordButton(tr("OK"), ToQColor(kLightOrange), this);
-    ok_->setObjectName(QStringLiteral("cmdOk"));
+    ok_->setObjectName(QString::fromLatin1(kAboutOkName.data(), qsizetype(kAboutOkName.size())));
     ok_->setGeometry(kAboutOk);
     connect(ok_, &QAbstractButton::clicked, this, &AboutWindow::okRequested);
     ok_->setFocus();
