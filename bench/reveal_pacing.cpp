@@ -97,7 +97,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     TableWindow window;
-    new velmora::ui::Trainer(window);  // as the game has it
+    window.SetPressFilter((new velmora::ui::Trainer(window))->PressFilter());  // as the game has it
     window.show();
     QElapsedTimer clock;
     clock.start();

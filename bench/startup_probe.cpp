@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<QWidget> window;
     if (table) {
         auto tableWindow = std::make_unique<velmora::ui::TableWindow>();
-        new velmora::ui::Trainer(*tableWindow);  // as the game has it
+        tableWindow->SetPressFilter((new velmora::ui::Trainer(*tableWindow))->PressFilter());  // as the game has it
         window = std::move(tableWindow);
     } else {
         window = std::make_unique<QWidget>();

@@ -60,7 +60,8 @@ int main(int argc, char* argv[]) {
     velmora::app::InstallTranslations();  // the desktop's language, where the game has it
 
     velmora::ui::TableWindow window;
-    new velmora::ui::Trainer(window);  // the window's press filter and child
+    auto* trainer = new velmora::ui::Trainer(window);  // a child of the window
+    window.SetPressFilter(trainer->PressFilter());
     window.show();
     return app.exec();
 }

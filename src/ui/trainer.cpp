@@ -50,7 +50,10 @@ Trainer::Trainer(TableWindow& window)
     connect(&window_, &TableWindow::synced, this, &Trainer::Observe);
     connect(tables_, &StrategyTables::ready, this, &Trainer::Refresh);
     tracker_.Observe(window_.Model());
-    window_.SetPressFilter([this](const ButtonEntry& entry) { return AllowPress(entry); });
+}
+
+std::function<bool(const ButtonEntry&)> Trainer::PressFilter() {
+    return [this](const ButtonEntry& entry) { return AllowPress(entry); };
 }
 
 QAction* Trainer::AddAction(const QString& text, int key, const char* name) {

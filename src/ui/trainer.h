@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <optional>
 
 #include "session/hold_advice.h"
@@ -36,14 +37,15 @@ public:
     explicit Trainer(TableWindow& window);
 
     const session::SessionTracker& Tracker() const { return tracker_; }
+    // For the window's press filter: false holds a costly draw back while
+    // the warning asks the player.
+    std::function<bool(const ButtonEntry&)> PressFilter();
 
 protected:
     // The table's context menu, from the mouse or the keyboard.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The window's press filter: false holds a costly draw back while the
-    // warning asks the player.
     bool AllowPress(const ButtonEntry& entry);
     QAction* AddAction(const QString& text, int key, const char* name);
     // The menu at a point of the screen, or from the keyboard at the button

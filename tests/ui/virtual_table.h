@@ -18,7 +18,7 @@ namespace velmora::ui {
 class VirtualTable : public ::testing::Test {
 protected:
     VirtualTable() : window_(random_, [this] { return now_; }) {
-        new Trainer(window_);
+        window_.SetPressFilter((new Trainer(window_))->PressFilter());  // as the game wires it
         Force({11, 5, 48, 24, 41});
         window_.show();
         window_.activateWindow();
