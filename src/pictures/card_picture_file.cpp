@@ -143,6 +143,7 @@ class ImageDataStream {
 public:
     ImageDataStream(const QByteArray& bytes, qsizetype at) : chunk_(bytes.constData() + at) {
         started_ = inflateInit(&stream_) == Z_OK;
+        sound_ = started_;
     }
     ~ImageDataStream() {
         if (started_) inflateEnd(&stream_);
@@ -155,15 +156,15 @@ public:
     bool Read(Bytef* out, uInt count) {
         stream_.next_out = out;
         stream_.avail_out = count;
-        while (started_ && !ended_ && stream_.avail_out > 0) {
+        while (sound_ && !ended_ && stream_.avail_out > 0) {
             if (stream_.avail_in == 0 && !Feed()) break;
             const uInt room = stream_.avail_out;
             const int status = inflate(&stream_, Z_NO_FLUSH);
             inflated_ += room - stream_.avail_out;
             if (status == Z_STREAM_END) ended_ = true;
-            else if (status != Z_OK) started_ = false;  // damaged: nothing more is read
+            else if (status != Z_OK) sound_ = false;  // damaged: nothing more is read
         }
-        return started_ && stream_.avail_out == 0;
+        return sound_ && stream_.avail_out == 0;
     }
 
     // Whether the compressed stream ends here, with nothing after its end in
@@ -171,7 +172,7 @@ public:
     bool EndsHere() {
         Bytef more = 0;
         if (!ended_ && Read(&more, 1)) return false;
-        return started_ && ended_ && stream_.avail_in == 0 && !Feed();
+        return sound_ && ended_ && stream_.avail_in == 0 && !Feed();
     }
 
     qint64 Inflated() const { return inflated_; }
@@ -194,7 +195,9 @@ private:
 
     z_stream stream_{};
     const char* chunk_;  // the next chunk to feed; whole chunks up to IEND follow
-    bool started_ = false, ended_ = false;
+    bool started_ = false;  // inflateEnd is owed
+    bool sound_ = false;    // started, and no damage met
+    bool ended_ = false;
     qint64 inflated_ = 0;
 };
 
