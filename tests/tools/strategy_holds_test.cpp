@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "strategy/hold_values.h"
+#include "table/every_hand.h"
+
+// velmora-strategy's holds, piped through the program as a player would, and
+// checked against the exact value of every hold of each deal. The card
+// names are this test's own.
+namespace velmora::strategy {
+namespace {
+
+std::string Name(int code) {
+    return {"A23456789TJQK"[(code - 1) % 13], "cdhs"[(code - 1) / 13]};
+}
+
+// Runs `velmora-strategy hold ARGUMENTS` on the deals; its output lines.
+std::vector<std::string> Holds(const std::vector<Deal>& deals, const std::string& arguments) {
+    const std::string in = ::testing::TempDir() + "strategy_deals", out = ::testing::TempDir() + "strategy_holds";
+    {
+        std::ofstream file(in);
+        for (const Deal& deal : deals)
+            file << Name(deal[0]) << ' ' << Name(deal[1]) << ' ' << Name(deal[2]) << ' ' << Name(deal[3]) << ' '
+                 << Name(deal[4]) << '\n';
+    }
+    const std::string command = VELMORA_STRATEGY_PROGRAM " hold " + arguments + " <" + in + " >" + out;
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    std::vector<std::string> lines;
+    std::ifstream file(out);
+    for (std::string line; std::getline(file, line);) lines.push_back(line);
+    return lines;
+}
+
+// The hold an answer line names, or -1 when it names a card not dealt.
+int HeldIn(const std::string& line, const Deal& deal) {
+    const std::size_t start = line.find("{\"held\":[") + 9, end = line.find(']');
+    int hold = 0;
+    for (std::size_t at = start; at + 4 <= end; at += 5) {
+        const auto slot = std::find_if(deal.begin(), deal.end(), [&](int c) { return line.substr(at, 4) == '"' + Name(c) + '"'; });
+        if (slot == deal.end()) return -1;
+        hold |= 1 << (slot - deal.begin());
+    }
+    return hold;
+}
+
+// Every answer keeps cards worth the best hold's value.
+void ExpectBestHolds(const std::vector<Deal>& deals, const Pays& pays, const std::string& arguments) {
+    const std::vector<std::string> lines = Holds(deals, arguments);
+    ASSERT_EQ(lines.size(), deals.size());
+    int wrong = 0;
+    for (std::size_t i = 0; i < deals.size() && wrong < 10; ++i) {
+        const HoldValueSet values = HoldValues(deals[i], pays);
+        const int hold = HeldIn(lines[i], deals[i]);
+        const bool best = hold >= 0 && values[hold] >= *std::max_element(values.begin(), values.end()) - 1e-9;
+        if (!best) ++wrong;
+        EXPECT_TRUE(best) << lines[i];
+    }
+}
+
+TEST(StrategyTool, PerfectHoldsOfRandomDeals) {
+    std::mt19937 random(16);
+    std::vector<int> deck(52);
+    for (int c = 0; c < 52; ++c) deck[c] = c + 1;
+    std::vector<Deal> deals(3000);
+    for (Deal& deal : deals) {
+        std::shuffle(deck.begin(), deck.end(), random);
+        std::copy_n(deck.begin(), 5, deal.begin());
+    }
+    ExpectBestHolds(deals, GamePays(), "--chart perfect");
+    ExpectBestHolds(deals, MakePays(2, 1, 1, 1, 1, 1, 1, 1, 400), "--chart perfect --pays 2,1,1,1,1,1,1,1,400");
+}
+
+TEST(StrategySweep, PerfectHoldsOfEveryDeal) {
+    std::vector<Deal> deals;
+    deals.reserve(2'598'960);
+    ForEveryHand([&](const Deal& deal) { deals.push_back(deal); });
+    ExpectBestHolds(deals, NineSixPays(), "--chart perfect --pays 9/6");
+}
+
+}  // namespace
+}  // namespace velmora::strategy
