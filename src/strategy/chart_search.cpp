@@ -1,1 +1,370 @@
+// Working out the charts. Every suit class of deals is valued once; each
+// kind a deal has is kept with the hold a chart would take for it and that
+// hold's value. A chart's return is then, over the deals, the value of the
+// kind that comes first in its order, and an order is improved by moving one
+// kind at a time to the place that gains the most (all places of a kind are
+// weighed in one pass over the deals that have it).
+#include <algorithm>
+#include <cstdio>
+#include <cstdint>
+#include <numeric>
+#include <unordered_map>
+
 #include "strategy/chart.h"
+#include "strategy/chart_reading.h"
+#include "strategy/perfect_play.h"
+#include "table/every_hand.h"
+
+namespace velmora::strategy {
+namespace {
+
+constexpr double kTie = 1e-9;
+
+std::uint32_t Pack(const HoldKind& kind) {
+    return static_cast<std::uint32_t>(kind.shape) | static_cast<std::uint32_t>(kind.made) << 4 |
+           static_cast<std::uint32_t>(kind.cards) << 8 | static_cast<std::uint32_t>(kind.gaps) << 11 |
+           static_cast<std::uint32_t>(kind.highCards + 1) << 13 | kind.ranks << 16 |
+           static_cast<std::uint32_t>(kind.suited) << 30;
+}
+
+// The kinds met so far, numbered from 0.
+class KindNumbers {
+public:
+    int Of(const HoldKind& kind) {
+        const auto [it, added] = numbers_.try_emplace(Pack(kind), static_cast<int>(kinds_.size()));
+        if (added) kinds_.push_back(kind);
+        return it->second;
+    }
+    const HoldKind& Kind(int number) const { return kinds_[number]; }
+    int Count() const { return static_cast<int>(kinds_.size()); }
+
+private:
+    std::unordered_map<std::uint32_t, int> numbers_;
+    std::vector<HoldKind> kinds_;
+};
+
+// One kind on one deal: the hold a chart takes for it and its value.
+struct Entry {
+    int kind;
+    int hold;
+    double value;
+};
+
+struct Row {
+    Deal deal;
+    double weight;
+    double best;
+    int begin, end;  // its entries
+};
+
+// The deals and their kinds at one grain: fine and coarse kinds, or coarse only.
+struct Grain {
+    KindNumbers kinds;
+    std::vector<Entry> entries;
+    std::vector<std::vector<int>> rowsWith;  // by kind
+    int drawFive = -1;
+
+    // Adds a deal's kinds; keys are the holds' CardsKey.
+    template <class KindOfHold>
+    void Add(int row, const std::array<int, kHoldCount>& keys, const HoldValueSet& values, KindOfHold kindOf) {
+        const int begin = static_cast<int>(entries.size());
+        std::array<int, 2 * kHoldCount> bestKey{};
+        for (int hold = 0; hold < kHoldCount; ++hold) {
+          for (const HoldKind& kind : kindOf(hold)) {
+            if (kind.shape == HoldShape::Other) continue;
+            const int number = kinds.Of(kind);
+            auto it = std::find_if(entries.begin() + begin, entries.end(), [&](const Entry& e) { return e.kind == number; });
+            if (it == entries.end()) {
+                bestKey[entries.size() - begin] = keys[hold];
+                entries.push_back({number, hold, values[hold]});
+            } else if (keys[hold] > bestKey[it - entries.begin() - begin]) {
+                bestKey[it - entries.begin() - begin] = keys[hold];
+                *it = {number, hold, values[hold]};
+            }
+          }
+        }
+        if (static_cast<int>(rowsWith.size()) < kinds.Count()) rowsWith.resize(kinds.Count());
+        for (int i = begin; i < static_cast<int>(entries.size()); ++i) rowsWith[entries[i].kind].push_back(row);
+        ranges.push_back({begin, static_cast<int>(entries.size())});
+    }
+    std::vector<std::pair<int, int>> ranges;  // entries of each row
+
+    // Keeps only the kinds that are a best hold on some deal, and draw five:
+    // a chart has no use for the others.
+    void KeepUsed(const std::vector<Row>& rows) {
+        std::vector<bool> used(kinds.Count(), false);
+        used[drawFive] = true;
+        for (int row = 0; row < static_cast<int>(rows.size()); ++row)
+            for (int i = ranges[row].first; i < ranges[row].second; ++i)
+                if (entries[i].value >= rows[row].best - kTie) used[entries[i].kind] = true;
+        std::vector<Entry> kept;
+        kept.reserve(entries.size());
+        rowsWith.assign(kinds.Count(), {});
+        for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+            const int begin = static_cast<int>(kept.size());
+            for (int i = ranges[row].first; i < ranges[row].second; ++i) {
+                if (!used[entries[i].kind]) continue;
+                kept.push_back(entries[i]);
+                rowsWith[entries[i].kind].push_back(row);
+            }
+            ranges[row] = {begin, static_cast<int>(kept.size())};
+        }
+        entries = std::move(kept);
+    }
+};
+
+struct Table {
+    std::vector<Row> rows;
+    double totalWeight = 0;
+    double perfect = 0;  // weighted sum of the best values
+    Grain fine, coarse;
+};
+
+Table Build(const Pays& pays) {
+    Table table;
+    ForEveryHand([&](const Deal& deal) {
+        const int weight = DealsRepresented(deal);
+        if (weight == 0) return;
+        const HoldValueSet values = HoldValues(deal, pays);
+        std::array<HoldKind, kHoldCount> kinds;
+        std::array<int, kHoldCount> keys;
+        for (int hold = 0; hold < kHoldCount; ++hold) {
+            kinds[hold] = KindOf(deal, hold);
+            keys[hold] = CardsKey(deal, hold);
+        }
+        const int row = static_cast<int>(table.rows.size());
+        const double best = *std::max_element(values.begin(), values.end());
+        table.rows.push_back({deal, double(weight), best, 0, 0});
+        table.totalWeight += weight;
+        table.perfect += weight * best;
+        table.fine.Add(row, keys, values, [&](int hold) {
+            const HoldKind coarse = CoarseKind(kinds[hold]);
+            return coarse == kinds[hold] ? std::vector{coarse} : std::vector{kinds[hold], coarse};
+        });
+        table.coarse.Add(row, keys, values, [&](int hold) { return std::vector{CoarseKind(kinds[hold])}; });
+    });
+    table.fine.drawFive = table.fine.kinds.Of(HoldKind{});
+    table.coarse.drawFive = table.coarse.kinds.Of(HoldKind{});
+    table.fine.KeepUsed(table.rows);
+    table.coarse.KeepUsed(table.rows);
+    return table;
+}
+
+// An order of the kinds of a grain; the kinds after draw five are off the chart.
+class Order {
+public:
+    Order(const Table& table, const Grain& grain, std::vector<int> order)
+        : table_(table), grain_(grain), order_(std::move(order)), place_(grain.kinds.Count()) {
+        Renumber();
+    }
+
+    const std::vector<int>& Kinds() const { return order_; }
+    int PlaceOf(int kind) const { return place_[kind]; }
+    int Lines() const { return place_[grain_.drawFive] + 1; }
+
+    // The entry of a row the order takes.
+    const Entry& Pick(int row) const {
+        const auto [begin, end] = grain_.ranges[row];
+        const Entry* pick = &grain_.entries[begin];
+        for (int i = begin + 1; i < end; ++i)
+            if (place_[grain_.entries[i].kind] < place_[pick->kind]) pick = &grain_.entries[i];
+        return *pick;
+    }
+
+    double Return() const {
+        double sum = 0;
+        for (int row = 0; row < static_cast<int>(table_.rows.size()); ++row)
+            sum += table_.rows[row].weight * Pick(row).value;
+        return sum / table_.totalWeight;
+    }
+
+    // For each place p of the order without `kind`, what putting `kind` at p
+    // gains over leaving it out, weighted: it is taken on the deals whose
+    // other pick comes at p or later.
+    std::vector<double> PlaceGains(int kind) const {
+        const int from = place_[kind];
+        std::vector<double> at(order_.size(), 0.0);
+        for (const int row : grain_.rowsWith[kind]) {
+            const auto [begin, end] = grain_.ranges[row];
+            int other = static_cast<int>(order_.size());
+            double otherValue = 0, own = 0;
+            for (int i = begin; i < end; ++i) {
+                const Entry& e = grain_.entries[i];
+                if (e.kind == kind) own = e.value;
+                else if (place_[e.kind] < other) other = place_[e.kind], otherValue = e.value;
+            }
+            at[other - (other > from)] += table_.rows[row].weight * (own - otherValue);
+        }
+        for (int p = static_cast<int>(order_.size()) - 2; p >= 0; --p) at[p] += at[p + 1];
+        return at;
+    }
+
+    // Moves `kind` to the place, at most `limit`, that gains most; returns the gain.
+    double MoveBest(int kind, int limit) {
+        const int from = place_[kind];
+        const std::vector<double> at = PlaceGains(kind);
+        double bestGain = at[from];
+        int bestPlace = from;
+        for (int p = 0; p <= std::min(limit, static_cast<int>(order_.size()) - 1); ++p)
+            if (at[p] > bestGain + kTie) bestGain = at[p], bestPlace = p;
+        if (bestPlace == from) return 0;
+        order_.erase(order_.begin() + from);
+        order_.insert(order_.begin() + bestPlace, kind);
+        Renumber();
+        return bestGain - at[from];
+    }
+
+    // Moves kinds until no single move gains.
+    void Improve() {
+        for (int pass = 0; pass < 50; ++pass) {
+            double gained = 0;
+            for (int kind = 0; kind < grain_.kinds.Count(); ++kind)
+                if (kind != grain_.drawFive) gained += MoveBest(kind, static_cast<int>(order_.size()) - 1);
+            if (gained <= kTie * table_.totalWeight) break;
+        }
+    }
+
+    // Keeps at most `lines` lines, draw five the last: drops the line whose
+    // loss is least, one at a time, reordering the rest each time; then tries
+    // each kind left out in place of the line it would cost least to drop.
+    void ShortenTo(int lines) {
+        while (Lines() > lines) DropCheapest();
+        for (int kind = 0; kind < grain_.kinds.Count(); ++kind) {
+            if (place_[kind] < Lines()) continue;
+            const std::vector<double> at = PlaceGains(kind);
+            const int place = static_cast<int>(std::max_element(at.begin(), at.begin() + Lines()) - at.begin());
+            if (at[place] <= kTie * table_.totalWeight) continue;
+            const std::vector<int> before = order_;
+            const double was = Return();
+            order_.erase(order_.begin() + place_[kind]);
+            order_.insert(order_.begin() + place, kind);
+            Renumber();
+            DropCheapest();
+            if (Return() <= was + kTie) {
+                order_ = before;
+                Renumber();
+            }
+        }
+    }
+
+private:
+    // Drops the line that costs least (never draw five), then reorders the
+    // lines left while moves gain.
+    void DropCheapest() {
+        // Dropping a deal's pick hands the deal to its next line.
+        std::vector<double> loss(grain_.kinds.Count(), 0.0);
+        const int lines = Lines();
+        for (int row = 0; row < static_cast<int>(table_.rows.size()); ++row) {
+            const auto [begin, end] = grain_.ranges[row];
+            const Entry *first = nullptr, *second = nullptr;
+            for (int i = begin; i < end; ++i) {
+                const Entry& e = grain_.entries[i];
+                if (place_[e.kind] >= lines) continue;
+                if (!first || place_[e.kind] < place_[first->kind]) second = first, first = &e;
+                else if (!second || place_[e.kind] < place_[second->kind]) second = &e;
+            }
+            if (second) loss[first->kind] += table_.rows[row].weight * (first->value - second->value);
+        }
+        int cheapest = -1;
+        for (int place = 0; place + 1 < lines; ++place)
+            if (cheapest < 0 || loss[order_[place]] < loss[cheapest]) cheapest = order_[place];
+        order_.erase(order_.begin() + place_[cheapest]);
+        order_.push_back(cheapest);
+        Renumber();
+        for (int pass = 0; pass < 10; ++pass) {
+            double gained = 0;
+            for (int place = 0; place < Lines(); ++place)
+                if (order_[place] != grain_.drawFive) gained += MoveBest(order_[place], Lines() - 2);
+            if (gained <= kTie * table_.totalWeight) break;
+        }
+    }
+
+    void Renumber() {
+        for (int i = 0; i < static_cast<int>(order_.size()); ++i) place_[order_[i]] = i;
+    }
+
+    const Table& table_;
+    const Grain& grain_;
+    std::vector<int> order_;
+    std::vector<int> place_;
+};
+
+// A first order: the kinds perfect play holds somewhere, each before the
+// kinds it beats on the deals that have both (added one at a time, each put
+// as high as the ones above it allow), then draw five, then the rest.
+std::vector<int> FirstOrder(const Table& table, const Grain& grain) {
+    const int count = grain.kinds.Count();
+    std::vector<double> beats(std::size_t(count) * count, 0.0);  // [a * count + b]: a's value less b's, summed
+    std::vector<bool> used(count, false);
+    for (int row = 0; row < static_cast<int>(table.rows.size()); ++row) {
+        const auto [begin, end] = grain.ranges[row];
+        const double weight = table.rows[row].weight;
+        for (int i = begin; i < end; ++i) {
+            const Entry& a = grain.entries[i];
+            if (a.value >= table.rows[row].best - kTie) used[a.kind] = true;
+            for (int j = begin; j < end; ++j) beats[a.kind * count + grain.entries[j].kind] += weight * (a.value - grain.entries[j].value);
+        }
+    }
+    std::vector<int> order;
+    for (int kind = 0; kind < count; ++kind) {
+        if (!used[kind] || kind == grain.drawFive) continue;
+        auto place = order.end();
+        while (place != order.begin() && beats[kind * count + *(place - 1)] > 0) --place;
+        order.insert(place, kind);
+    }
+    order.push_back(grain.drawFive);
+    for (int kind = 0; kind < count; ++kind)
+        if (!used[kind] && kind != grain.drawFive) order.push_back(kind);
+    return order;
+}
+
+// The chart's lines, with how often perfect play holds each line's kind (the
+// first line that names one of the deal's best holds) and their average value.
+Chart MakeChart(ChartType type, const Table& table, const Grain& grain, const Order& order) {
+    Chart chart;
+    chart.type = type;
+    chart.lines.resize(order.Lines());
+    for (int line = 0; line < order.Lines(); ++line) chart.lines[line].kind = grain.kinds.Kind(order.Kinds()[line]);
+    std::vector<double> weight(order.Lines(), 0.0), value(order.Lines(), 0.0);
+    for (int row = 0; row < static_cast<int>(table.rows.size()); ++row) {
+        const Row& r = table.rows[row];
+        int first = order.Lines();
+        for (int i = grain.ranges[row].first; i < grain.ranges[row].second; ++i) {
+            const Entry& e = grain.entries[i];
+            if (e.value >= r.best - kTie) first = std::min(first, order.PlaceOf(e.kind));
+        }
+        if (first == order.Lines()) continue;
+        weight[first] += r.weight;
+        value[first] += r.weight * r.best;
+    }
+    for (int line = 0; line < order.Lines(); ++line) {
+        chart.lines[line].frequency = weight[line] / table.totalWeight;
+        chart.lines[line].value = weight[line] > 0 ? value[line] / weight[line] : 0;
+    }
+    chart.expectedReturn = order.Return();
+    chart.perfectReturn = table.perfect / table.totalWeight;
+    return chart;
+}
+
+}  // namespace
+
+Charts DeriveCharts(const Pays& pays) {
+    const Table table = Build(pays);
+    Charts charts;
+
+    Order basic(table, table.fine, FirstOrder(table, table.fine));
+    basic.Improve();
+    basic.ShortenTo(40);
+    charts.basic = MakeChart(ChartType::Basic, table, table.fine, basic);
+
+    charts.exact = charts.basic;
+    charts.exact.type = ChartType::Exact;
+
+    Order beginner(table, table.coarse, FirstOrder(table, table.coarse));
+    beginner.Improve();
+    beginner.ShortenTo(10);
+    charts.beginner = MakeChart(ChartType::Beginner, table, table.coarse, beginner);
+    return charts;
+}
+
+}  // namespace velmora::strategy

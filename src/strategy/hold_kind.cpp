@@ -114,7 +114,6 @@ HoldKind CoarseKind(const HoldKind& kind) {
     case HoldShape::ToFlush:
     case HoldShape::ToStraight:
         coarse.highCards = -1;
-        coarse.gaps = StraightGaps::Open;
         break;
     case HoldShape::HighCards:
         if (!(kind.ranks & RankBit(kTen))) coarse.ranks = 0;
@@ -140,7 +139,6 @@ std::string KindName(const HoldKind& kind) {
         return name + " with " + std::to_string(kind.highCards) + (kind.highCards == 1 ? " high card" : " high cards");
     };
     const auto straight = [&](const char* what) {
-        if (kind.highCards < 0) return cards + " to a " + what;
         static constexpr const char* kGaps[] = {"an outside", "an inside", "a double inside"};
         return withHighCards(cards + " to " + kGaps[static_cast<int>(kind.gaps)] + " " + what);
     };

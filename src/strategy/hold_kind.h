@@ -47,9 +47,9 @@ struct HoldKind {
 // the deal is five distinct card codes and the hold is 0..31.
 HoldKind KindOf(const Deal& deal, int hold);
 
-// A coarser kind for short charts: straight and flush draws keep their shape
-// and cards only (any gaps, any high cards: highCards -1, gaps Open), high
-// cards keep their count and suitedness but not their ranks (ranks 0).
+// A coarser kind for shorter charts: straight and flush draws with any
+// number of high cards (highCards -1), high cards from Jack to Ace by their
+// count and suitedness but not their ranks (ranks 0).
 HoldKind CoarseKind(const HoldKind& kind);
 
 // Whether a hold of kind `kind` belongs to the chart line of kind `line`:
