@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -49,18 +50,45 @@ int HeldIn(const std::string& line, const Deal& deal) {
     return hold;
 }
 
-// Every answer keeps cards worth the best hold's value.
-void ExpectBestHolds(const std::vector<Deal>& deals, const Pays& pays, const std::string& arguments) {
-    const std::vector<std::string> lines = Holds(deals, arguments);
-    ASSERT_EQ(lines.size(), deals.size());
+// What `velmora-strategy ARGUMENTS` prints.
+std::string Output(const std::string& arguments) {
+    const std::string out = ::testing::TempDir() + "strategy_output";
+    const std::string command = VELMORA_STRATEGY_PROGRAM " " + arguments + " >" + out;
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    std::ifstream file(out);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// Every answer of perfect play keeps cards worth the best hold's value; the
+// answers of each chart, scored with the hold values, make the return the
+// chart reports for itself (to the ten decimals of its JSON).
+void ExpectBestHolds(const std::vector<Deal>& deals, const Pays& pays, const std::string& paysArgument,
+                     bool charts = false) {
+    const std::vector<std::string> perfect = Holds(deals, "--chart perfect --pays " + paysArgument);
+    ASSERT_EQ(perfect.size(), deals.size());
+    const char* names[] = {"basic", "exact", "beginner"};
+    std::vector<std::string> followed[3];
+    double total[3] = {}, reported[3] = {};
+    for (int c = 0; charts && c < 3; ++c) {
+        followed[c] = Holds(deals, std::string("--chart ") + names[c] + " --pays " + paysArgument);
+        ASSERT_EQ(followed[c].size(), deals.size());
+        const std::string json = Output(std::string("chart --json --chart ") + names[c] + " --pays " + paysArgument);
+        reported[c] = std::stod(json.substr(json.find("\"return\":") + 9));
+    }
     int wrong = 0;
     for (std::size_t i = 0; i < deals.size() && wrong < 10; ++i) {
         const HoldValueSet values = HoldValues(deals[i], pays);
-        const int hold = HeldIn(lines[i], deals[i]);
+        const int hold = HeldIn(perfect[i], deals[i]);
         const bool best = hold >= 0 && values[hold] >= *std::max_element(values.begin(), values.end()) - 1e-9;
         if (!best) ++wrong;
-        EXPECT_TRUE(best) << lines[i];
+        EXPECT_TRUE(best) << perfect[i];
+        for (int c = 0; charts && c < 3; ++c) {
+            const int held = HeldIn(followed[c][i], deals[i]);
+            ASSERT_GE(held, 0) << followed[c][i];
+            total[c] += values[held];
+        }
     }
+    for (int c = 0; charts && c < 3; ++c) EXPECT_NEAR(total[c] / double(deals.size()), reported[c], 1e-9) << names[c];
 }
 
 TEST(StrategyTool, PerfectHoldsOfRandomDeals) {
@@ -72,15 +100,17 @@ TEST(StrategyTool, PerfectHoldsOfRandomDeals) {
         std::shuffle(deck.begin(), deck.end(), random);
         std::copy_n(deck.begin(), 5, deal.begin());
     }
-    ExpectBestHolds(deals, GamePays(), "--chart perfect");
-    ExpectBestHolds(deals, MakePays(2, 1, 1, 1, 1, 1, 1, 1, 400), "--chart perfect --pays 2,1,1,1,1,1,1,1,400");
+    ExpectBestHolds(deals, GamePays(), "300,50,20,8,5,4,3,2,1");
+    ExpectBestHolds(deals, MakePays(2, 1, 1, 1, 1, 1, 1, 1, 400), "2,1,1,1,1,1,1,1,400");
 }
 
-TEST(StrategySweep, PerfectHoldsOfEveryDeal) {
+TEST(StrategySweep, EveryDealThroughTheTool) {
     std::vector<Deal> deals;
     deals.reserve(2'598'960);
     ForEveryHand([&](const Deal& deal) { deals.push_back(deal); });
-    ExpectBestHolds(deals, NineSixPays(), "--chart perfect --pays 9/6");
+    ExpectBestHolds(deals, NineSixPays(), "9/6", true);
+    ExpectBestHolds(deals, EightFivePays(), "8/5", true);
+    ExpectBestHolds(deals, GamePays(), "300,50,20,8,5,4,3,2,1", true);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "card_notation.h"
 #include "hold_lines.h"
 #include "pays_notation.h"
+#include "reports.h"
+#include "strategy/perfect_play_odds.h"
 
 // How velmora-strategy reads deals, pays and its command line, and writes
 // an answer.
@@ -76,6 +78,50 @@ TEST(StrategyNotation, AnswerLine) {
     AppendHoldLine(out, {40, 26, 7, 33, 41}, {0, 12, "draw five"});
     EXPECT_EQ(out, "{\"held\":[\"As\",\"7h\"],\"line\":3,\"rule\":\"a \\\"quoted\\\\\\\" rule\\u000a\"}\n"
                    "{\"held\":[],\"line\":12,\"rule\":\"draw five\"}\n");
+}
+
+}  // namespace
+}  // namespace velmora::strategy_tool
+
+namespace velmora::strategy_tool {
+namespace {
+
+// A two-line chart made by hand: a high pair, then a lone Jack, which gives
+// way to a suited Ten.
+strategy::Chart SmallChart() {
+    strategy::Chart chart;
+    chart.type = strategy::ChartType::Exact;
+    chart.expectedReturn = 0.5;
+    chart.perfectReturn = 0.75;
+    chart.lines.push_back({strategy::KindOf({1, 14, 3, 4, 6}, 0b00011), 0.125, 1.5, {}});
+    chart.lines.push_back({strategy::KindOf({11, 2, 4, 6, 21}, 0b00001), 0.25, 0.4375, {}});
+    chart.lines[1].exceptions.push_back({strategy::KindOf({11, 2, 4, 6, 21}, 0b00001),
+                                         {{10, strategy::SuitRelation::Suited, true}}});
+    return chart;
+}
+
+TEST(StrategyReports, Chart) {
+    const std::string text = ChartText(strategy::NineSixPays(), SmallChart());
+    EXPECT_EQ(text.substr(0, text.find('\n')),
+              "The exact chart for pays 800,50,25,9,6,4,3,2,1: 50.0000% back (perfect play 75.0000%), 2 lines, 1 exception");
+    EXPECT_NE(text.find("\n  1.  high pair "), std::string::npos) << text;
+    EXPECT_NE(text.find(" 12.5000%    1.5000\n  2.  J "), std::string::npos) << text;
+    EXPECT_NE(text.find(" 25.0000%    0.4375\n        but hold J when a discard is a suited T\n"), std::string::npos) << text;
+    EXPECT_EQ(ChartJson(strategy::NineSixPays(), SmallChart()),
+              "{\"chart\":\"exact\",\"pays\":[800,50,25,9,6,4,3,2,1],\"return\":0.5000000000,\"perfectReturn\":0.7500000000,"
+              "\"lines\":[{\"line\":1,\"hold\":\"high pair\",\"frequency\":0.125,\"value\":1.5000000000,\"exceptions\":[]},"
+              "{\"line\":2,\"hold\":\"J\",\"frequency\":0.25,\"value\":0.4375000000,\"exceptions\":[{\"hold\":\"J\","
+              "\"rule\":\"but hold J when a discard is a suited T\"}]}]}\n");
+}
+
+TEST(StrategyReports, Return) {
+    strategy::Charts charts{SmallChart(), SmallChart(), SmallChart()};
+    charts.basic.expectedReturn = 0.25;
+    const std::string text = ReturnText(strategy::GamePays(), strategy::kGamePerfectPlayOdds, charts);
+    for (const char* line : {"  perfect play      94.9822%\n", "  basic chart       25.0000%  2 lines, 1 exception\n",
+                             "  Royal Flush        0.0021%  1 in 48466\n", "  Nothing           54.4426%  1 in 2\n",
+                             "  Jacks or Better   21.5352%  1 in 5\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << text;
 }
 
 }  // namespace

@@ -5,12 +5,13 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <string>
 
 #include "arguments.h"
+#include "chart_holds.h"
 #include "hold_lines.h"
 #include "pays_notation.h"
-#include "perfect_holds.h"
 #include "reports.h"
 
 namespace {
@@ -53,29 +54,40 @@ int Answer(const std::string& text) {
     return 1;
 }
 
-std::string ReturnText(const strategy::Pays& pays) {
-    const strategy::PerfectPlayOdds odds = strategy::SweepPerfectPlay(pays);
-    std::string text = "Pays " + PaysText(pays) + ", from a shuffled deck:\n";
-    text += "  Perfect play     " + Percent(odds.expectedReturn) + "\n";
-    text += "\nHow often perfect play makes each hand:\n" + HandOddsText(odds);
-    return text;
+strategy::ChartType TypeOf(ChartChoice choice) {
+    return choice == ChartChoice::Exact      ? strategy::ChartType::Exact
+           : choice == ChartChoice::Beginner ? strategy::ChartType::Beginner
+                                             : strategy::ChartType::Basic;
 }
 
 int Run(const Arguments& arguments) {
     switch (arguments.command) {
         case Command::Help: return Answer(kUsage);
         case Command::Version: return Answer("velmora-strategy " VELMORA_VERSION "\n");
-        case Command::Return: return Answer(ReturnText(arguments.pays));
-        case Command::Chart: break;
-        case Command::Hold: {
-            PerfectHolds perfect(arguments.pays);
-            return AnswerDeals(stdin, stdout, stderr, [&](const strategy::Deal& deal) {
-                return HoldChoice{perfect.BestHold(deal), 0, ""};
-            });
+        case Command::Return: {
+            const strategy::PerfectPlayOdds odds = strategy::SweepPerfectPlay(arguments.pays);
+            return Answer(ReturnText(arguments.pays, odds, strategy::DeriveCharts(arguments.pays)));
         }
+        case Command::Chart: {
+            const strategy::Charts charts = strategy::DeriveCharts(arguments.pays);
+            const strategy::Chart& chart = charts.Of(TypeOf(arguments.chart));
+            return Answer(arguments.json ? ChartJson(arguments.pays, chart) : ChartText(arguments.pays, chart));
+        }
+        case Command::Hold: break;
     }
-    std::fprintf(stderr, "velmora-strategy: the charts are not built into this version\n");
-    return 1;
+    // The charts are worked out at the first deal, so that bad input on the
+    // first line is answered at once.
+    std::optional<strategy::Charts> charts;
+    std::optional<ChartHolds> chart;
+    std::optional<PerfectChoices> perfect;
+    return AnswerDeals(stdin, stdout, stderr, [&](const strategy::Deal& deal) {
+        if (!charts) {
+            charts = strategy::DeriveCharts(arguments.pays);
+            if (arguments.chart == ChartChoice::Perfect) perfect.emplace(arguments.pays, charts->basic);
+            else chart.emplace(charts->Of(TypeOf(arguments.chart)));
+        }
+        return perfect ? perfect->Choose(deal) : chart->Choose(deal);
+    });
 }
 
 }  // namespace
