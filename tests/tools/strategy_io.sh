@@ -10,7 +10,7 @@ export S dir
 trap 'rm -rf "$dir"' EXIT
 # The last line without its end. The charts are worked out at the first good
 # deal, which takes seconds in a debug build: few of the checks get that far.
-printf 'As Ks Qs Js Ts\n2c 7d 9h Js 4c' >"$dir/good"
+printf 'As Ks Qs Js Ts\n9h Th Jh Qh Kh\n2c 7d 9h Js 4c' >"$dir/good"
 fail=0
 check() {  # what, status, stdout lines, stderr has (or ""), a command run by sh
     sh -c "$5" >"$dir/out" 2>"$dir/err"
@@ -34,9 +34,10 @@ bad "four cards" "As Ks Qs Js" "a deal is 5 cards, not 4"
 bad "six cards" "As Ks Qs Js Ts 9s" "a deal is 5 cards, not 6"
 bad "an empty line" "" "a deal is 5 cards, not 0"
 # The answers before a bad line stay written; the bad line has no end.
-check "a bad line after two deals" 2 2 "line 3: bad card 'x'" '{ cat "$dir/good"; printf "\nx"; } | "$S" hold --chart perfect'
+check "a bad line after three deals" 2 3 "line 4: bad card 'x'" '{ cat "$dir/good"; printf "\nx"; } | "$S" hold --chart perfect'
 # The shape of an answer: the held cards in the deal's order, the line and its rule.
 grep -qx '{"held":\["As","Ks","Qs","Js","Ts"\],"line":[1-9][0-9]*,"rule":"[^"]\+"}' "$dir/out" &&
+    grep -qx '{"held":\["9h","Th","Jh","Qh","Kh"\],"line":[1-9][0-9]*,"rule":"[^"]\+"}' "$dir/out" &&
     grep -qx '{"held":\["Js"\],"line":[1-9][0-9]*,"rule":"[^"]\+"}' "$dir/out" ||
     { echo "FAIL the answers' shape: $(cat "$dir/out")"; fail=1; }
 check "a long line" 2 0 "line 1: longer than 65536 bytes" 'yes " " | head -n 70000 | tr -d "\n" | "$S" hold'

@@ -117,8 +117,10 @@ TEST(StrategyReports, Chart) {
 TEST(StrategyReports, Return) {
     strategy::Charts charts{SmallChart(), SmallChart(), SmallChart()};
     charts.basic.expectedReturn = 0.25;
+    charts.beginner.lines[0].exceptions = charts.beginner.lines[1].exceptions;
     const std::string text = ReturnText(strategy::GamePays(), strategy::kGamePerfectPlayOdds, charts);
     for (const char* line : {"  perfect play      94.9822%\n", "  basic chart       25.0000%  2 lines, 1 exception\n",
+                             "  beginner chart    50.0000%  2 lines, 2 exceptions\n",
                              "  Royal Flush        0.0021%  1 in 48466\n", "  Nothing           54.4426%  1 in 2\n",
                              "  Jacks or Better   21.5352%  1 in 5\n"})
         EXPECT_NE(text.find(line), std::string::npos) << line << text;
