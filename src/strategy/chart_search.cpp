@@ -68,7 +68,7 @@ struct Grain {
     template <class KindOfHold>
     void Add(int row, const std::array<int, kHoldCount>& keys, const HoldValueSet& values, KindOfHold kindOf) {
         const int begin = static_cast<int>(entries.size());
-        std::array<int, 2 * kHoldCount> bestKey{};
+        std::array<int, 3 * kHoldCount> bestKey{};
         for (int hold = 0; hold < kHoldCount; ++hold) {
           for (const HoldKind& kind : kindOf(hold)) {
             if (kind.shape == HoldShape::Other) continue;
@@ -137,11 +137,14 @@ Table Build(const Pays& pays) {
         table.rows.push_back({deal, double(weight), best, 0, 0});
         table.totalWeight += weight;
         table.perfect += weight * best;
+        // The basic chart names made hands one by one.
         table.fine.Add(row, keys, values, [&](int hold) {
-            const HoldKind coarse = CoarseKind(kinds[hold]);
-            return coarse == kinds[hold] ? std::vector{coarse} : std::vector{kinds[hold], coarse};
+            if (kinds[hold].shape == HoldShape::MadeHand) return std::array{kinds[hold], kinds[hold], kinds[hold]};
+            return std::array{kinds[hold], CoarseKind(kinds[hold]), AnyGapsKind(kinds[hold])};
         });
-        table.coarse.Add(row, keys, values, [&](int hold) { return std::vector{CoarseKind(kinds[hold])}; });
+        table.coarse.Add(row, keys, values, [&](int hold) {
+            return std::array{CoarseKind(kinds[hold]), AnyGapsKind(kinds[hold])};
+        });
     });
     table.fine.drawFive = table.fine.kinds.Of(HoldKind{});
     table.coarse.drawFive = table.coarse.kinds.Of(HoldKind{});
@@ -225,21 +228,21 @@ public:
     }
 
     // Keeps at most `lines` lines, draw five the last: drops the line whose
-    // loss is least, one at a time, reordering the rest each time; then tries
-    // each kind left out in place of the line it would cost least to drop.
+    // loss is least, one at a time, reordering the rest each time. Then each
+    // line that names a broad kind ("3 to a straight flush") is tried out of
+    // the chart, its place refilled with the kinds that gain most.
     void ShortenTo(int lines) {
         while (Lines() > lines) DropCheapest();
-        for (int kind = 0; kind < grain_.kinds.Count(); ++kind) {
-            if (place_[kind] < Lines()) continue;
-            const std::vector<double> at = PlaceGains(kind);
-            const int place = static_cast<int>(std::max_element(at.begin(), at.begin() + Lines()) - at.begin());
-            if (at[place] <= kTie * table_.totalWeight) continue;
+        Refill(lines, -1);
+        for (int place = 0; place + 1 < Lines(); ++place) {
+            const int kind = order_[place];
+            if (!IsBroad(grain_.kinds.Kind(kind))) continue;
             const std::vector<int> before = order_;
             const double was = Return();
-            order_.erase(order_.begin() + place_[kind]);
-            order_.insert(order_.begin() + place, kind);
+            order_.erase(order_.begin() + place);
+            order_.push_back(kind);
             Renumber();
-            DropCheapest();
+            Refill(lines, kind);
             if (Return() <= was + kTie) {
                 order_ = before;
                 Renumber();
@@ -248,11 +251,42 @@ public:
     }
 
 private:
-    // Drops the line that costs least (never draw five), then reorders the
-    // lines left while moves gain.
-    void DropCheapest() {
-        // Dropping a deal's pick hands the deal to its next line.
-        std::vector<double> loss(grain_.kinds.Count(), 0.0);
+    static bool IsBroad(const HoldKind& kind) {
+        return kind.shape == HoldShape::HighCards ? kind.ranks == 0 : kind.highCards < 0;
+    }
+
+    // Adds the kinds left out (but `barred`) that gain most, each where it
+    // gains most, while there is room and they gain.
+    void Refill(int lines, int barred) {
+        DropCheapest();  // makes room, at least by the lines no deal is handed
+        while (Lines() < lines) {
+            int best = -1;
+            double bestGain = kTie * table_.totalWeight;
+            for (int kind = 0; kind < grain_.kinds.Count(); ++kind) {
+                if (kind == barred || place_[kind] < Lines() || grain_.rowsWith[kind].empty()) continue;
+                const std::vector<double> at = PlaceGains(kind);
+                const double gain = *std::max_element(at.begin(), at.begin() + Lines());
+                if (gain > bestGain) best = kind, bestGain = gain;
+            }
+            if (best < 0) break;
+            MoveBest(best, Lines() - 1);
+            ReorderLines();
+        }
+    }
+
+    void ReorderLines() {
+        for (int pass = 0; pass < 10; ++pass) {
+            double gained = 0;
+            for (int place = 0; place < Lines(); ++place)
+                if (order_[place] != grain_.drawFive) gained += MoveBest(order_[place], Lines() - 2);
+            if (gained <= kTie * table_.totalWeight) break;
+        }
+    }
+
+    // What dropping each line would lose (dropping a deal's pick hands the
+    // deal to its next line), and -1 for lines no deal is handed.
+    std::vector<double> Losses() const {
+        std::vector<double> loss(grain_.kinds.Count(), -1.0);
         const int lines = Lines();
         for (int row = 0; row < static_cast<int>(table_.rows.size()); ++row) {
             const auto [begin, end] = grain_.ranges[row];
@@ -263,20 +297,32 @@ private:
                 if (!first || place_[e.kind] < place_[first->kind]) second = first, first = &e;
                 else if (!second || place_[e.kind] < place_[second->kind]) second = &e;
             }
-            if (second) loss[first->kind] += table_.rows[row].weight * (first->value - second->value);
+            if (!second) continue;
+            double& lost = loss[first->kind];
+            lost = std::max(lost, 0.0) + table_.rows[row].weight * (first->value - second->value);
         }
-        int cheapest = -1;
-        for (int place = 0; place + 1 < lines; ++place)
-            if (cheapest < 0 || loss[order_[place]] < loss[cheapest]) cheapest = order_[place];
-        order_.erase(order_.begin() + place_[cheapest]);
-        order_.push_back(cheapest);
+        return loss;
+    }
+
+    // Drops the lines no deal is handed, or else the one that costs least
+    // (never draw five); then reorders the lines left while moves gain.
+    void DropCheapest() {
+        const std::vector<double> loss = Losses();
+        std::vector<int> dropped;
+        for (int place = 0; place + 1 < Lines(); ++place)
+            if (loss[order_[place]] < 0) dropped.push_back(order_[place]);
+        if (dropped.empty()) {
+            int cheapest = order_[0];
+            for (int place = 0; place + 1 < Lines(); ++place)
+                if (loss[order_[place]] < loss[cheapest]) cheapest = order_[place];
+            dropped.push_back(cheapest);
+        }
+        for (const int kind : dropped) {
+            order_.erase(std::find(order_.begin(), order_.end(), kind));
+            order_.push_back(kind);
+        }
         Renumber();
-        for (int pass = 0; pass < 10; ++pass) {
-            double gained = 0;
-            for (int place = 0; place < Lines(); ++place)
-                if (order_[place] != grain_.drawFive) gained += MoveBest(order_[place], Lines() - 2);
-            if (gained <= kTie * table_.totalWeight) break;
-        }
+        ReorderLines();
     }
 
     void Renumber() {

@@ -118,13 +118,24 @@ HoldKind CoarseKind(const HoldKind& kind) {
     case HoldShape::HighCards:
         if (!(kind.ranks & RankBit(kTen))) coarse.ranks = 0;
         break;
+    case HoldShape::MadeHand:
+        coarse.made = HandClass::Nothing;
+        break;
     default:
         break;
     }
     return coarse;
 }
 
-bool Matches(const HoldKind& line, const HoldKind& kind) { return line == kind || line == CoarseKind(kind); }
+HoldKind AnyGapsKind(const HoldKind& kind) {
+    HoldKind coarse = CoarseKind(kind);
+    if (kind.shape == HoldShape::ToStraightFlush || kind.shape == HoldShape::ToStraight) coarse.gaps = StraightGaps::Any;
+    return coarse;
+}
+
+bool Matches(const HoldKind& line, const HoldKind& kind) {
+    return line == kind || line == CoarseKind(kind) || line == AnyGapsKind(kind);
+}
 
 char RankLetter(int rank) {
     static constexpr char kLetters[] = "?A23456789TJQK";
@@ -139,13 +150,13 @@ std::string KindName(const HoldKind& kind) {
         return name + " with " + std::to_string(kind.highCards) + (kind.highCards == 1 ? " high card" : " high cards");
     };
     const auto straight = [&](const char* what) {
-        static constexpr const char* kGaps[] = {"an outside", "an inside", "a double inside"};
+        static constexpr const char* kGaps[] = {"an outside", "an inside", "a double inside", "a"};
         return withHighCards(cards + " to " + kGaps[static_cast<int>(kind.gaps)] + " " + what);
     };
     switch (kind.shape) {
     case HoldShape::DrawFive: return "draw five";
     case HoldShape::MadeHand: {
-        static constexpr const char* kMade[] = {"nothing",  "high pair",  "two pairs",      "three of a kind",
+        static constexpr const char* kMade[] = {"straight or better",  "high pair",  "two pairs",      "three of a kind",
                                                 "straight", "flush",      "full house",     "four of a kind",
                                                 "straight flush", "royal flush"};
         return kMade[Index(kind.made)];

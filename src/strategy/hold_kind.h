@@ -25,8 +25,9 @@ enum class HoldShape {
 
 // How many straights a straight draw can still make. Four cards: Open (two
 // ways, "outside" or "open-ended") or Inside (one way). Three cards: Open
-// (three ways), Inside (two) or DoubleInside (one).
-enum class StraightGaps { Open, Inside, DoubleInside };
+// (three ways), Inside (two) or DoubleInside (one). Any: a chart line for
+// straight draws of every kind.
+enum class StraightGaps { Open, Inside, DoubleInside, Any };
 
 // The class of one hold. Only the fields that its shape names are set; the
 // rest keep their defaults, so two kinds are the same class exactly when all
@@ -49,11 +50,15 @@ HoldKind KindOf(const Deal& deal, int hold);
 
 // A coarser kind for shorter charts: straight and flush draws with any
 // number of high cards (highCards -1), high cards from Jack to Ace by their
-// count and suitedness but not their ranks (ranks 0).
+// count and suitedness but not their ranks (ranks 0), and any made hand
+// ("straight or better": made Nothing).
 HoldKind CoarseKind(const HoldKind& kind);
 
+// Coarser still: the coarse kind, straight draws also with any gaps.
+HoldKind AnyGapsKind(const HoldKind& kind);
+
 // Whether a hold of kind `kind` belongs to the chart line of kind `line`:
-// the same kind, or its coarse kind when `line` is coarse.
+// the same kind, its coarse kind or its any-gaps kind.
 bool Matches(const HoldKind& line, const HoldKind& kind);
 
 // The kind as players say it, in English: "4 to a royal flush", "high pair",
