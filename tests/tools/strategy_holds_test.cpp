@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,23 +20,6 @@ namespace {
 
 std::string Name(int code) {
     return {"A23456789TJQK"[(code - 1) % 13], "cdhs"[(code - 1) / 13]};
-}
-
-// Runs `velmora-strategy hold ARGUMENTS` on the deals; its output lines.
-std::vector<std::string> Holds(const std::vector<Deal>& deals, const std::string& arguments) {
-    const std::string in = ::testing::TempDir() + "strategy_deals", out = ::testing::TempDir() + "strategy_holds";
-    {
-        std::ofstream file(in);
-        for (const Deal& deal : deals)
-            file << Name(deal[0]) << ' ' << Name(deal[1]) << ' ' << Name(deal[2]) << ' ' << Name(deal[3]) << ' '
-                 << Name(deal[4]) << '\n';
-    }
-    const std::string command = VELMORA_STRATEGY_PROGRAM " hold " + arguments + " <" + in + " >" + out;
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    std::vector<std::string> lines;
-    std::ifstream file(out);
-    for (std::string line; std::getline(file, line);) lines.push_back(line);
-    return lines;
 }
 
 // The hold an answer line names, or -1 when it names a card not dealt.
@@ -57,6 +41,21 @@ std::string Output(const std::string& arguments) {
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
     std::ifstream file(out);
     return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// What `velmora-strategy hold ARGUMENTS` answers to the deals, line by line.
+std::vector<std::string> Holds(const std::vector<Deal>& deals, const std::string& arguments) {
+    const std::string in = ::testing::TempDir() + "strategy_deals";
+    std::ofstream(in) << [&] {
+        std::string text;
+        for (const Deal& deal : deals)
+            for (int slot = 0; slot < 5; ++slot) text += Name(deal[slot]) + (slot < 4 ? ' ' : '\n');
+        return text;
+    }();
+    std::istringstream answers(Output("hold " + arguments + " <" + in));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(answers, line);) lines.push_back(line);
+    return lines;
 }
 
 // Every answer of perfect play keeps cards worth the best hold's value; the

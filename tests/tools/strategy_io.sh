@@ -31,8 +31,6 @@ check "--version" 0 1 "" '"$S" --version | grep -x "velmora-strategy [0-9.]*"'
 bad "a bad card" "As Ks Qs Js 1s" "bad card '1s'"
 bad "a repeated card" "As Ks Qs Js Ks" "the card 'Ks' is there twice"
 bad "four cards" "As Ks Qs Js" "a deal is 5 cards, not 4"
-bad "six cards" "As Ks Qs Js Ts 9s" "a deal is 5 cards, not 6"
-bad "an empty line" "" "a deal is 5 cards, not 0"
 # The answers before a bad line stay written; the bad line has no end.
 check "a bad line after three deals" 2 3 "line 4: bad card 'x'" '{ cat "$dir/good"; printf "\nx"; } | "$S" hold --chart perfect'
 # The shape of an answer: the held cards in the deal's order, the line and its rule.

@@ -16,8 +16,6 @@ TEST(StrategyNotation, Deals) {
     strategy::Deal deal{};
     ASSERT_FALSE(ParseDeal(" As\tKd 7c  7h 2s\r", deal));
     EXPECT_EQ(deal, (strategy::Deal{40, 14 + 12, 7, 33, 41}));
-    ASSERT_FALSE(ParseDeal("Tc Jd Qh Ks 9c", deal));
-    EXPECT_EQ(deal, (strategy::Deal{10, 24, 38, 52, 9}));
     for (int code = 1; code <= 52; ++code) EXPECT_EQ(CardCode(CardName(code)), code);
     const std::pair<const char*, const char*> bad[] = {
         {"As Kd 7c 7h", "not 4"},      {"As Kd 7c 7h 2s 3s", "not 6"}, {"", "not 0"},
