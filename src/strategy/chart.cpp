@@ -9,7 +9,7 @@
 namespace velmora::strategy {
 namespace {
 
-// The suit of the held cards when there are at least two, all of one suit; else 0.
+// The suit of the held cards when they are all of one suit; else 0.
 int SuitOfHold(const Deal& deal, int hold) {
     int suit = 0;
     for (int slot = 1; slot <= 5; ++slot) {
@@ -18,7 +18,7 @@ int SuitOfHold(const Deal& deal, int hold) {
         if (suit != 0 && suit != block) return 0;
         suit = block;
     }
-    return std::popcount(unsigned(hold)) >= 2 ? suit : 0;
+    return suit;
 }
 
 std::string RankWithArticle(int rank) {
@@ -27,13 +27,15 @@ std::string RankWithArticle(int rank) {
 }
 
 std::string PenaltyText(const PenaltyCard& card) {
+    if (card.held) return (card.present ? "a held card is " : "no held card is ") + RankWithArticle(card.rank);
     std::string text = card.present ? "a discard is " : "no discard is ";
     const char* relation = card.suit == SuitRelation::Suited    ? "suited"
                            : card.suit == SuitRelation::Offsuit ? "offsuit"
                                                                 : "";
+    const std::string lower = card.orLower ? " or lower" : "";
     if (card.rank == 0) return text + (card.suit == SuitRelation::Any ? "left" : relation);
-    if (card.suit == SuitRelation::Any) return text + RankWithArticle(card.rank);
-    return text + (card.suit == SuitRelation::Suited ? "a suited " : "an offsuit ") + RankLetter(card.rank);
+    if (card.suit == SuitRelation::Any) return text + RankWithArticle(card.rank) + lower;
+    return text + (card.suit == SuitRelation::Suited ? "a suited " : "an offsuit ") + RankLetter(card.rank) + lower;
 }
 
 }  // namespace
@@ -52,25 +54,28 @@ int CardsKey(const Deal& deal, int hold) {
 DiscardFacts FactsOf(const Deal& deal, int instead, int lineHold) {
     int reference = SuitOfHold(deal, instead);
     if (reference == 0) reference = SuitOfHold(deal, lineHold);
-    DiscardFacts facts = 0;
+    DiscardFacts facts;
     for (int slot = 1; slot <= 5; ++slot) {
-        if (Keeps(instead, slot)) continue;
         const int rank = RankOf(deal[slot - 1]);
-        for (const int r : {0, rank}) {
-            facts |= DiscardFacts{1} << FactBit(r, SuitRelation::Any);
-            if (reference == 0) continue;
-            const SuitRelation relation =
-                BlockOf(deal[slot - 1]) == reference ? SuitRelation::Suited : SuitRelation::Offsuit;
-            facts |= DiscardFacts{1} << FactBit(r, relation);
+        if (Keeps(lineHold, slot)) {
+            facts.set(FactBit({.rank = rank, .held = true}));
+            continue;
+        }
+        std::vector<SuitRelation> relations{SuitRelation::Any};
+        if (reference != 0)
+            relations.push_back(BlockOf(deal[slot - 1]) == reference ? SuitRelation::Suited : SuitRelation::Offsuit);
+        for (const SuitRelation suit : relations) {
+            facts.set(FactBit({0, false, suit}));
+            facts.set(FactBit({rank, false, suit}));
+            for (int top = std::max(rank, 3); top <= 10 && rank != kAce; ++top) facts.set(FactBit({top, true, suit}));
         }
     }
     return facts;
 }
 
-bool Holds(const std::vector<PenaltyCard>& when, DiscardFacts facts) {
-    return std::all_of(when.begin(), when.end(), [&](const PenaltyCard& card) {
-        return ((facts >> FactBit(card.rank, card.suit)) & 1) == (card.present ? 1u : 0u);
-    });
+bool Holds(const std::vector<PenaltyCard>& when, const DiscardFacts& facts) {
+    return std::all_of(when.begin(), when.end(),
+                       [&](const PenaltyCard& card) { return facts.test(FactBit(card)) == card.present; });
 }
 
 const Chart& Charts::Of(ChartType type) const {

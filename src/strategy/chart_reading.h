@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+#include <bitset>
 
 #include "strategy/chart.h"
 
@@ -12,14 +12,17 @@ namespace velmora::strategy {
 int CardsKey(const Deal& deal, int hold);
 
 // The penalty cards a deal shows for an exception holding `instead` over the
-// line's `lineHold`: bit 3 * rank + relation (rank 0 for any rank, relation
-// as SuitRelation) is set when a card that `instead` does not keep has that
-// rank and that relation to the reference suit.
-using DiscardFacts = std::uint64_t;
+// line's `lineHold`: the bit of each PenaltyCard (present) that some card
+// `lineHold` throws away is, its suit taken relative to the cards `instead`
+// keeps when they are all of one suit, else to those `lineHold` keeps.
+using DiscardFacts = std::bitset<96>;
 DiscardFacts FactsOf(const Deal& deal, int instead, int lineHold);
-constexpr int FactBit(int rank, SuitRelation suit) { return 3 * rank + static_cast<int>(suit); }
+constexpr int FactBit(const PenaltyCard& card) {
+    if (card.held) return 80 + card.rank;
+    return (card.orLower ? 42 + 3 * (card.rank - 3) : 3 * card.rank) + static_cast<int>(card.suit);
+}
 
 // Whether the facts make every one of `when` true.
-bool Holds(const std::vector<PenaltyCard>& when, DiscardFacts facts);
+bool Holds(const std::vector<PenaltyCard>& when, const DiscardFacts& facts);
 
 }  // namespace velmora::strategy

@@ -260,13 +260,25 @@ private:
     void Refill(int lines, int barred) {
         DropCheapest();  // makes room, at least by the lines no deal is handed
         while (Lines() < lines) {
+            // Put at place q, a kind left out is taken on the deals whose pick comes at q or later.
+            std::vector<double> gain(std::size_t(grain_.kinds.Count()) * Lines(), 0.0);
+            for (int row = 0; row < static_cast<int>(table_.rows.size()); ++row) {
+                const Entry& pick = Pick(row);
+                const auto [begin, end] = grain_.ranges[row];
+                for (int i = begin; i < end; ++i) {
+                    const Entry& e = grain_.entries[i];
+                    if (place_[e.kind] >= Lines() && e.kind != barred)
+                        gain[std::size_t(e.kind) * Lines() + place_[pick.kind]] += table_.rows[row].weight * (e.value - pick.value);
+                }
+            }
             int best = -1;
             double bestGain = kTie * table_.totalWeight;
             for (int kind = 0; kind < grain_.kinds.Count(); ++kind) {
-                if (kind == barred || place_[kind] < Lines() || grain_.rowsWith[kind].empty()) continue;
-                const std::vector<double> at = PlaceGains(kind);
-                const double gain = *std::max_element(at.begin(), at.begin() + Lines());
-                if (gain > bestGain) best = kind, bestGain = gain;
+                double suffix = 0;
+                for (int q = Lines() - 1; q >= 0; --q) {
+                    suffix += gain[std::size_t(kind) * Lines() + q];
+                    if (suffix > bestGain) best = kind, bestGain = suffix;
+                }
             }
             if (best < 0) break;
             MoveBest(best, Lines() - 1);
@@ -392,6 +404,133 @@ Chart MakeChart(ChartType type, const Table& table, const Grain& grain, const Or
     return chart;
 }
 
+// The exceptions of the exact chart. Each deal the basic chart plays short of
+// perfect is put with its line and the first kind down the chart (or left
+// out of it) that plays it perfectly. For each such line and kind, the
+// exception's condition is built from penalty cards, one at a time, until
+// it holds on no deal where that kind is not a best hold; such conditions
+// are added until they cover every deal of the pair.
+class ExceptionFinder {
+public:
+    ExceptionFinder(const Table& table, const Grain& grain, const Order& order)
+        : table_(table), grain_(grain), order_(order) {
+        for (int rank = 0; rank <= 13; ++rank)
+            for (const bool orLower : {false, true})
+                for (const SuitRelation suit : {SuitRelation::Any, SuitRelation::Suited, SuitRelation::Offsuit})
+                    if ((rank != 0 || suit != SuitRelation::Any) && (!orLower || (rank >= 3 && rank <= 10)))
+                        for (const bool present : {true, false}) literals_.push_back({rank, orLower, suit, present});
+        for (int rank = 1; rank <= 13; ++rank)
+            for (const bool present : {true, false}) literals_.push_back({.rank = rank, .present = present, .held = true});
+    }
+
+    void AddTo(Chart& chart) {
+        const int rows = static_cast<int>(table_.rows.size());
+        std::vector<const Entry*> pick(rows);
+        std::vector<std::vector<int>> rowsOnLine(order_.Lines());
+        std::vector<std::pair<int, int>> pairs;  // line place, kind played instead
+        for (int row = 0; row < rows; ++row) {
+            pick[row] = &order_.Pick(row);
+            rowsOnLine[order_.PlaceOf(pick[row]->kind)].push_back(row);
+            const double best = table_.rows[row].best;
+            if (pick[row]->value >= best - kTie) continue;
+            const Entry* instead = nullptr;
+            for (int i = grain_.ranges[row].first; i < grain_.ranges[row].second; ++i) {
+                const Entry& e = grain_.entries[i];
+                if (e.value >= best - kTie && (!instead || order_.PlaceOf(e.kind) < order_.PlaceOf(instead->kind)))
+                    instead = &e;
+            }
+            if (instead) pairs.push_back({order_.PlaceOf(pick[row]->kind), instead->kind});
+        }
+        std::sort(pairs.begin(), pairs.end());
+        pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+        std::vector<std::vector<int>> kinds(order_.Lines());  // of each line's exceptions
+        for (const auto& [line, kind] : pairs) {
+            Cover(chart.lines[line], rowsOnLine[line], pick, kind);
+            kinds[line].resize(chart.lines[line].exceptions.size(), kind);
+        }
+        // The chart's return: each deal played by the first exception of its line that applies, else by the line.
+        double sum = 0;
+        for (int row = 0; row < rows; ++row) {
+            const int line = order_.PlaceOf(pick[row]->kind);
+            double value = pick[row]->value;
+            const auto& exceptions = chart.lines[line].exceptions;
+            for (std::size_t e = 0; e < exceptions.size(); ++e) {
+                const Entry* instead = EntryOf(row, kinds[line][e]);
+                if (instead && Holds(exceptions[e].when, FactsOf(table_.rows[row].deal, instead->hold, pick[row]->hold))) {
+                    value = instead->value;
+                    break;
+                }
+            }
+            sum += table_.rows[row].weight * value;
+        }
+        chart.expectedReturn = sum / table_.totalWeight;
+    }
+
+private:
+    struct Case {
+        DiscardFacts facts;
+        double weight;
+        int label;  // +1: the kind plays it perfectly and the line does not; -1: the kind does not
+        bool covered = false;
+    };
+
+    const Entry* EntryOf(int row, int kind) const {
+        for (int i = grain_.ranges[row].first; i < grain_.ranges[row].second; ++i)
+            if (grain_.entries[i].kind == kind) return &grain_.entries[i];
+        return nullptr;
+    }
+
+    bool True(const PenaltyCard& card, const DiscardFacts& facts) const { return facts.test(FactBit(card)) == card.present; }
+
+    void Cover(ChartLine& line, const std::vector<int>& rows, const std::vector<const Entry*>& pick, int kind) {
+        std::vector<Case> cases;
+        for (const int row : rows) {
+            const Entry* instead = EntryOf(row, kind);
+            if (!instead) continue;
+            const Row& r = table_.rows[row];
+            const int label = instead->value < r.best - kTie ? -1 : pick[row]->value < r.best - kTie ? 1 : 0;
+            if (label != 0) cases.push_back({FactsOf(r.deal, instead->hold, pick[row]->hold), r.weight, label});
+        }
+        for (int found = 0; found < 16; ++found) {
+            std::vector<Case*> open;
+            bool uncovered = false;
+            for (Case& c : cases) {
+                if (c.label < 0 || !c.covered) open.push_back(&c);
+                uncovered = uncovered || (c.label > 0 && !c.covered);
+            }
+            if (!uncovered) return;
+            std::vector<PenaltyCard> when;
+            for (int depth = 0; depth < 4; ++depth) {
+                double negatives = 0;
+                for (const Case* c : open) negatives += c->label < 0 ? c->weight : 0;
+                if (negatives == 0) break;
+                const PenaltyCard* bestCard = nullptr;
+                double bestScore = 0, bestKept = 0;
+                for (const PenaltyCard& card : literals_) {
+                    double kept = 0, wrong = 0;
+                    for (const Case* c : open)
+                        if (True(card, c->facts)) (c->label > 0 ? kept : wrong) += c->weight;
+                    if (kept == 0) continue;
+                    const double score = (kept + 1) / (kept + wrong + 2);
+                    if (score > bestScore || (score == bestScore && kept > bestKept))
+                        bestCard = &card, bestScore = score, bestKept = kept;
+                }
+                if (!bestCard) return;
+                when.push_back(*bestCard);
+                std::erase_if(open, [&](const Case* c) { return !True(*bestCard, c->facts); });
+            }
+            if (std::any_of(open.begin(), open.end(), [](const Case* c) { return c->label < 0; })) return;
+            for (Case* c : open) c->covered = true;
+            line.exceptions.push_back({grain_.kinds.Kind(kind), when});
+        }
+    }
+
+    const Table& table_;
+    const Grain& grain_;
+    const Order& order_;
+    std::vector<PenaltyCard> literals_;
+};
+
 }  // namespace
 
 Charts DeriveCharts(const Pays& pays) {
@@ -405,6 +544,7 @@ Charts DeriveCharts(const Pays& pays) {
 
     charts.exact = charts.basic;
     charts.exact.type = ChartType::Exact;
+    ExceptionFinder(table, table.fine, basic).AddTo(charts.exact);
 
     Order beginner(table, table.coarse, FirstOrder(table, table.coarse));
     beginner.Improve();
