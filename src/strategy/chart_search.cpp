@@ -252,7 +252,13 @@ public:
 
 private:
     static bool IsBroad(const HoldKind& kind) {
-        return kind.shape == HoldShape::HighCards ? kind.ranks == 0 : kind.highCards < 0;
+        switch (kind.shape) {
+        case HoldShape::HighCards: return kind.ranks == 0;
+        case HoldShape::ToStraightFlush:
+        case HoldShape::ToFlush:
+        case HoldShape::ToStraight: return kind.highCards < 0;
+        default: return false;
+        }
     }
 
     // Adds the kinds left out (but `barred`) that gain most, each where it

@@ -19,7 +19,7 @@ enum class HoldShape {
     ToStraightFlush,  // `cards` (3 or 4) of one suit that can make a straight flush
     ToFlush,          // `cards` (3 or 4) of one suit
     ToStraight,       // `cards` (3 or 4) different ranks that can make a straight
-    HighCards,        // one to three cards from Ten to Ace named by rank: "KQJ", "suited QJ", "J"
+    HighCards,        // cards named by rank: "KQJ", "suited QJ", "J", "AKQJ" (see KindOf)
     Other,            // anything else: a kicker kept with a pair, a lone low card...
 };
 
@@ -44,8 +44,12 @@ struct HoldKind {
     friend bool operator==(const HoldKind&, const HoldKind&) = default;
 };
 
-// The kind of `hold` (0..31) on `deal`. Throws std::invalid_argument unless
-// the deal is five distinct card codes and the hold is 0..31.
+// The kind of `hold` (0..31) on `deal`. Three or four cards of one suit are a
+// royal flush, straight flush or flush draw; otherwise up to four different
+// ranks from Jack to Ace, or one or two from Ten to Ace, are HighCards
+// (suited when two or more, all of one suit); three or four different ranks
+// that fit in a straight are a straight draw. Throws std::invalid_argument
+// unless the deal is five distinct card codes and the hold is 0..31.
 HoldKind KindOf(const Deal& deal, int hold);
 
 // A coarser kind for shorter charts: straight and flush draws with any
