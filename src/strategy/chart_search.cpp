@@ -325,6 +325,7 @@ private:
     // Drops the lines no deal is handed, or else the one that costs least
     // (never draw five); then reorders the lines left while moves gain.
     void DropCheapest() {
+        if (Lines() <= 1) return;
         const std::vector<double> loss = Losses();
         std::vector<int> dropped;
         for (int place = 0; place + 1 < Lines(); ++place)
