@@ -28,11 +28,18 @@ std::string RankWithArticle(int rank) {
 
 std::string PenaltyText(const PenaltyCard& card) {
     if (card.held) return (card.present ? "a held card is " : "no held card is ") + RankWithArticle(card.rank);
-    std::string text = card.present ? "a discard is " : "no discard is ";
+    std::string text = card.two ? (card.present ? "two discards are " : "no two discards are ")
+                                : card.present ? "a discard is " : "no discard is ";
     const char* relation = card.suit == SuitRelation::Suited    ? "suited"
                            : card.suit == SuitRelation::Offsuit ? "offsuit"
                                                                 : "";
     const std::string lower = card.orLower ? " or lower" : "";
+    if (card.two) {
+        text += relation;
+        if (card.rank == 0) return text;
+        if (card.suit != SuitRelation::Any) text += ' ';
+        return text + RankLetter(card.rank) + (card.orLower ? lower : "s");
+    }
     if (card.rank == 0) return text + (card.suit == SuitRelation::Any ? "left" : relation);
     if (card.suit == SuitRelation::Any) return text + RankWithArticle(card.rank) + lower;
     return text + (card.suit == SuitRelation::Suited ? "a suited " : "an offsuit ") + RankLetter(card.rank) + lower;
@@ -55,6 +62,10 @@ DiscardFacts FactsOf(const Deal& deal, int instead, int lineHold) {
     int reference = SuitOfHold(deal, instead);
     if (reference == 0) reference = SuitOfHold(deal, lineHold);
     DiscardFacts facts;
+    const auto mark = [&](const PenaltyCard& card) {
+        if (facts.test(FactBit(card))) facts.set(FactBit({card.rank, card.orLower, card.suit, true, false, true}));
+        facts.set(FactBit(card));
+    };
     for (int slot = 1; slot <= 5; ++slot) {
         const int rank = RankOf(deal[slot - 1]);
         if (Keeps(lineHold, slot)) {
@@ -65,9 +76,9 @@ DiscardFacts FactsOf(const Deal& deal, int instead, int lineHold) {
         if (reference != 0)
             relations.push_back(BlockOf(deal[slot - 1]) == reference ? SuitRelation::Suited : SuitRelation::Offsuit);
         for (const SuitRelation suit : relations) {
-            facts.set(FactBit({0, false, suit}));
-            facts.set(FactBit({rank, false, suit}));
-            for (int top = std::max(rank, 3); top <= 10 && rank != kAce; ++top) facts.set(FactBit({top, true, suit}));
+            mark({0, false, suit});
+            mark({rank, false, suit});
+            for (int top = std::max(rank, 3); top <= 10 && rank != kAce; ++top) mark({top, true, suit});
         }
     }
     return facts;

@@ -24,14 +24,16 @@ enum class SuitRelation { Any, Suited, Offsuit };
 
 // A card among the discards (the cards the line's hold throws away), or the
 // absence of any such card: "a discard is a suited T", "no discard is a 9",
-// "a discard is an offsuit 7 or lower"; or, `held`, a card among those the
-// line's hold keeps: "a held card is an A" (any suit).
+// "a discard is an offsuit 7 or lower", "two discards are offsuit 7 or
+// lower"; or, `held`, a card among those the line's hold keeps: "a held card
+// is an A" (any suit).
 struct PenaltyCard {
     int rank = 0;          // 1 (Ace) .. 13 (King); 0 for any rank
     bool orLower = false;  // with rank 3..10: any rank from 2 up to `rank`
     SuitRelation suit = SuitRelation::Any;
     bool present = true;   // false: no discard is such a card
     bool held = false;
+    bool two = false;      // at least two discards are such cards
 
     friend bool operator==(const PenaltyCard&, const PenaltyCard&) = default;
 };

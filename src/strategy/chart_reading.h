@@ -15,10 +15,11 @@ int CardsKey(const Deal& deal, int hold);
 // line's `lineHold`: the bit of each PenaltyCard (present) that some card
 // `lineHold` throws away is, its suit taken relative to the cards `instead`
 // keeps when they are all of one suit, else to those `lineHold` keeps.
-using DiscardFacts = std::bitset<96>;
+using DiscardFacts = std::bitset<176>;
 DiscardFacts FactsOf(const Deal& deal, int instead, int lineHold);
 constexpr int FactBit(const PenaltyCard& card) {
     if (card.held) return 80 + card.rank;
+    if (card.two) return 96 + FactBit({card.rank, card.orLower, card.suit});
     return (card.orLower ? 42 + 3 * (card.rank - 3) : 3 * card.rank) + static_cast<int>(card.suit);
 }
 

@@ -5,6 +5,7 @@
 // kind at a time to the place that gains the most (all places of a kind are
 // weighed in one pass over the deals that have it).
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdint>
 #include <numeric>
@@ -425,7 +426,9 @@ public:
             for (const bool orLower : {false, true})
                 for (const SuitRelation suit : {SuitRelation::Any, SuitRelation::Suited, SuitRelation::Offsuit})
                     if ((rank != 0 || suit != SuitRelation::Any) && (!orLower || (rank >= 3 && rank <= 10)))
-                        for (const bool present : {true, false}) literals_.push_back({rank, orLower, suit, present});
+                        for (const bool present : {true, false})
+                            for (const bool two : {false, true})
+                                literals_.push_back({rank, orLower, suit, present, false, two});
         for (int rank = 1; rank <= 13; ++rank)
             for (const bool present : {true, false}) literals_.push_back({.rank = rank, .present = present, .held = true});
     }
@@ -498,18 +501,33 @@ private:
             const int label = instead->value < r.best - kTie ? -1 : pick[row]->value < r.best - kTie ? 1 : 0;
             if (label != 0) cases.push_back({FactsOf(r.deal, instead->hold, pick[row]->hold), r.weight, label});
         }
+        // Conditions chosen by three measures of a penalty card; the fewest that cover most win.
+        std::vector<std::vector<PenaltyCard>> best;
+        double bestLeft = 0;
+        for (int measure = 0; measure < 3; ++measure) {
+            std::vector<Case> trial = cases;
+            const auto [conditions, left] = Conditions(trial, measure);
+            if (measure == 0 || left < bestLeft || (left == bestLeft && conditions.size() < best.size()))
+                best = conditions, bestLeft = left;
+        }
+        for (const auto& when : best) line.exceptions.push_back({grain_.kinds.Kind(kind), when});
+    }
+
+    // Conditions that hold on no case labelled -1, added until they hold on
+    // every case labelled 1 (or no more can be found), and the weight left
+    // uncovered. Each condition takes penalty cards one at a time, the best
+    // by `measure`: 0, smoothed precision; 1, information gained; 2, precision.
+    std::pair<std::vector<std::vector<PenaltyCard>>, double> Conditions(std::vector<Case>& cases, int measure) const {
+        std::vector<std::vector<PenaltyCard>> conditions;
         for (int found = 0; found < 16; ++found) {
             std::vector<Case*> open;
-            bool uncovered = false;
-            for (Case& c : cases) {
+            for (Case& c : cases)
                 if (c.label < 0 || !c.covered) open.push_back(&c);
-                uncovered = uncovered || (c.label > 0 && !c.covered);
-            }
-            if (!uncovered) return;
+            if (std::none_of(open.begin(), open.end(), [](const Case* c) { return c->label > 0; })) break;
             std::vector<PenaltyCard> when;
             for (int depth = 0; depth < 4; ++depth) {
-                double negatives = 0;
-                for (const Case* c : open) negatives += c->label < 0 ? c->weight : 0;
+                double positives = 0, negatives = 0;
+                for (const Case* c : open) (c->label > 0 ? positives : negatives) += c->weight;
                 if (negatives == 0) break;
                 const PenaltyCard* bestCard = nullptr;
                 double bestScore = 0, bestKept = 0;
@@ -518,18 +536,24 @@ private:
                     for (const Case* c : open)
                         if (True(card, c->facts)) (c->label > 0 ? kept : wrong) += c->weight;
                     if (kept == 0) continue;
-                    const double score = (kept + 1) / (kept + wrong + 2);
-                    if (score > bestScore || (score == bestScore && kept > bestKept))
+                    const double score =
+                        measure == 0   ? (kept + 1) / (kept + wrong + 2)
+                        : measure == 1 ? kept * (std::log(kept / (kept + wrong)) - std::log(positives / (positives + negatives)))
+                                       : kept / (kept + wrong);
+                    if (!bestCard || score > bestScore || (score == bestScore && kept > bestKept))
                         bestCard = &card, bestScore = score, bestKept = kept;
                 }
-                if (!bestCard) return;
+                if (!bestCard) break;
                 when.push_back(*bestCard);
                 std::erase_if(open, [&](const Case* c) { return !True(*bestCard, c->facts); });
             }
-            if (std::any_of(open.begin(), open.end(), [](const Case* c) { return c->label < 0; })) return;
+            if (std::any_of(open.begin(), open.end(), [](const Case* c) { return c->label < 0; })) break;
             for (Case* c : open) c->covered = true;
-            line.exceptions.push_back({grain_.kinds.Kind(kind), when});
+            conditions.push_back(when);
         }
+        double left = 0;
+        for (const Case& c : cases) left += c.label > 0 && !c.covered ? c.weight : 0;
+        return {conditions, left};
     }
 
     const Table& table_;

@@ -127,6 +127,8 @@ TEST(Chart, ExceptionsInWords) {
         {{suitedQJ, {{.rank = 6, .orLower = true}, {.rank = 0, .suit = SuitRelation::Suited, .present = false}}},
          "but hold suited QJ when a discard is a 6 or lower and no discard is suited"},
         {{suitedQJ, {{.rank = kKing, .held = true}}}, "but hold suited QJ when a held card is a K"},
+        {{suitedQJ, {{.rank = 7, .orLower = true, .suit = SuitRelation::Offsuit, .two = true}, {.rank = 9, .two = true}}},
+         "but hold suited QJ when two discards are offsuit 7 or lower and two discards are 9s"},
         {{suitedQJ, {}}, "but hold suited QJ"},
     };
     for (const auto& [exception, text] : exceptions) EXPECT_EQ(ExceptionText(exception), text);
