@@ -39,5 +39,29 @@ TEST(StrategySweep, ChartsFollowedOverEveryDeal) {
     }
 }
 
+// How often perfect play holds each line's kind (the first line whose hold is
+// a best hold) and the average value of those deals.
+TEST(StrategySweep, LineFrequenciesAndValues) {
+    const Chart chart = DeriveCharts(GamePays()).basic;
+    std::vector<long double> deals(chart.lines.size()), value(chart.lines.size());
+    ForEveryHand([&](const Deal& deal) {
+        const int weight = DealsRepresented(deal);
+        if (weight == 0) return;
+        const HoldValueSet values = HoldValues(deal, GamePays());
+        const double best = values[BestHold(values)];
+        for (std::size_t line = 0; line < chart.lines.size(); ++line) {
+            const int hold = HoldOfKind(deal, chart.lines[line].kind);
+            if (hold < 0 || values[hold] < best - 1e-9) continue;
+            deals[line] += weight;
+            value[line] += weight * best;
+            break;
+        }
+    });
+    for (std::size_t line = 0; line < chart.lines.size(); ++line) {
+        EXPECT_NEAR(chart.lines[line].frequency, static_cast<double>(deals[line] / 2'598'960), 1e-12) << line;
+        if (deals[line] > 0) EXPECT_NEAR(chart.lines[line].value, static_cast<double>(value[line] / deals[line]), 1e-9) << line;
+    }
+}
+
 }  // namespace
 }  // namespace velmora::strategy
