@@ -57,6 +57,7 @@ TEST(HoldKind, NamesAsPlayersSayThem) {
         {"Qh Jh 2s 5d 8c", "xx...", "suited QJ"},
         {"Kh Th 2s 5d 8c", "xx...", "suited KT"},
         {"Kh Qd Js 5d 8c", "xxx..", "KQJ"},
+        {"Qh Jd Ts 5d 8c", "xxx..", "3 to an outside straight with 2 high cards"},
         {"Ah Kd 2s 5d 8c", "xx...", "AK"},
         {"Jh 3d 2s 5d 8c", "x....", "J"},
         {"Jh 3d 2s 5d 8c", ".....", "draw five"},
@@ -111,6 +112,10 @@ TEST(Chart, FollowsItsLinesAndExceptions) {
         EXPECT_EQ(pick.line, line) << deal;
         EXPECT_EQ(pick.exception, exception) << deal;
     }
+    // Draw five rather than keep a lone high card when two discards are 5 or lower.
+    chart.lines[3].exceptions.push_back({HoldKind{}, {{.rank = 5, .orLower = true, .two = true}}});
+    EXPECT_EQ(Follow(chart, Cards("Kc 2d 3h 8s 9d")).hold, 0);
+    EXPECT_EQ(Follow(chart, Cards("Kc 2d 7h 8s 9d")).hold, Hold("x...."));
     EXPECT_EQ(LineOf(chart, Cards("Td Tc 5d 8d Kd"), Hold("..xxx")), 0);
     EXPECT_EQ(LineOf(chart, Cards("Td Tc 5d 8d Kd"), Hold("....x")), 4);
     EXPECT_EQ(LineOf(chart, Cards("Td Tc 5d 8d Kd"), Hold("xx...")), 3);
