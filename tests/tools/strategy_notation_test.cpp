@@ -94,7 +94,7 @@ strategy::Chart SmallChart() {
     chart.lines.push_back({strategy::KindOf({1, 14, 3, 4, 6}, 0b00011), 0.125, 1.5, {}});
     chart.lines.push_back({strategy::KindOf({11, 2, 4, 6, 21}, 0b00001), 0.25, 0.4375, {}});
     chart.lines[1].exceptions.push_back({strategy::KindOf({11, 2, 4, 6, 21}, 0b00001),
-                                         {{10, strategy::SuitRelation::Suited, true}}});
+                                         {{10, false, strategy::SuitRelation::Suited, true}}});
     return chart;
 }
 
