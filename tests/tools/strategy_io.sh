@@ -46,4 +46,14 @@ check "a folder on stdin" 1 0 "cannot read the input" '"$S" hold <"$dir"'
 check "--help to a full disk" 1 0 ": No space left on device" '"$S" --help >/dev/full'
 check "a full disk" 1 0 ": No space left on device" '"$S" hold <"$dir/good" >/dev/full'
 check "stdout closed" 1 0 "cannot write the output" '"$S" hold <"$dir/good" >&-'
+# A deal's answer comes while the input stays open, for a program that
+# waits for it before it writes the next deal.
+mkfifo "$dir/deals"
+"$S" hold <"$dir/deals" >"$dir/answer" & tool=$!
+exec 3>"$dir/deals"
+echo "As Ks Qs Js Ts" >&3
+for second in $(seq 120); do [ -s "$dir/answer" ] && break; sleep 1; done
+[ -s "$dir/answer" ] || { echo "FAIL no answer while the input is open"; fail=1; }
+exec 3>&-
+wait $tool
 exit $fail

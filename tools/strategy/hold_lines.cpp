@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include <unistd.h>
+
 #include "card_notation.h"
 
 namespace velmora::strategy_tool {
@@ -88,13 +90,15 @@ int AnswerDeals(std::FILE* in, std::FILE* out, std::FILE* err, const HoldChooser
             std::memmove(buffer.data(), buffer.data() + start, end - start);
             end -= start;
             start = 0;
-            errno = 0;
-            const std::size_t got = std::fread(buffer.data() + end, 1, buffer.size() - end, in);
-            if (got == 0) {
-                if (std::ferror(in)) return Failed(err, "read the input");
-                atEnd = true;
-            }
-            end += got;
+            // The answers so far go out before the read waits for more, so
+            // that a program that writes a deal can wait for its answer.
+            if (!Write(out, pending) || std::fflush(out) != 0) return Failed(err, "write the output");
+            ssize_t got;
+            do got = ::read(fileno(in), buffer.data() + end, buffer.size() - end);
+            while (got < 0 && errno == EINTR);
+            if (got < 0) return Failed(err, "read the input");
+            atEnd = got == 0;
+            end += std::size_t(got);
             continue;
         }
         if (start == end && atEnd) break;  // no last line without its end

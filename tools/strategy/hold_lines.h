@@ -34,6 +34,8 @@ void AppendHoldLine(std::string& out, const strategy::Deal& deal, const HoldChoi
 // `out`. Returns the exit status: 0; 2 at a line that is not a deal (the
 // answers to the lines before it are written, nothing after); 1 when `in`
 // cannot be read or `out` written. A failure is said in one line on `err`.
+// Reads `in`'s file descriptor itself, in large blocks, and writes the
+// answers it has before it waits for more input.
 int AnswerDeals(std::FILE* in, std::FILE* out, std::FILE* err, const HoldChooser& choose);
 
 }  // namespace velmora::strategy_tool
