@@ -31,8 +31,10 @@ check "--version" 0 1 "" '"$S" --version | grep -x "velmora-strategy [0-9.]*"'
 bad "a bad card" "As Ks Qs Js 1s" "bad card '1s'"
 bad "a repeated card" "As Ks Qs Js Ks" "the card 'Ks' is there twice"
 bad "four cards" "As Ks Qs Js" "a deal is 5 cards, not 4"
-# The answers before a bad line stay written; the bad line has no end.
-check "a bad line after three deals" 2 3 "line 4: bad card 'x'" '{ cat "$dir/good"; printf "\nx"; } | "$S" hold --chart perfect'
+check "a bad line without its end" 2 0 "line 1: bad card 'x'" 'printf x | "$S" hold'
+# The answers before a bad line stay written, nothing after it.
+{ cat "$dir/good"; printf '\nx\nAs Ks Qs Js Ts\n'; } >"$dir/bad"
+check "a bad line after three deals" 2 3 "line 4: bad card 'x'" '"$S" hold --chart perfect <"$dir/bad"'
 # The shape of an answer: the held cards in the deal's order, the line and its rule.
 grep -qx '{"held":\["As","Ks","Qs","Js","Ts"\],"line":[1-9][0-9]*,"rule":"[^"]\+"}' "$dir/out" &&
     grep -qx '{"held":\["9h","Th","Jh","Qh","Kh"\],"line":[1-9][0-9]*,"rule":"[^"]\+"}' "$dir/out" &&
@@ -44,7 +46,7 @@ for usage in "deal" "hold --chart best" "hold --pays 9/5" "hold --pays 800,50,25
 done
 check "a folder on stdin" 1 0 "cannot read the input" '"$S" hold <"$dir"'
 check "--help to a full disk" 1 0 ": No space left on device" '"$S" --help >/dev/full'
-check "a full disk" 1 0 ": No space left on device" '"$S" hold <"$dir/good" >/dev/full'
+check "a full disk" 1 0 ": No space left on device" 'printf "As Ks Qs Js Ts" | "$S" hold >/dev/full'
 check "stdout closed" 1 0 "cannot write the output" '"$S" hold <"$dir/good" >&-'
 # A deal's answer comes while the input stays open, for a program that
 # waits for it before it writes the next deal.
