@@ -102,6 +102,36 @@ public:
         }
     }
 
+    // Puts the higher-valued kind first wherever two lines next to each
+    // other never meet on a deal (royal flush before straight flush): no
+    // deal is played differently.
+    void Tidy() {
+        std::vector<double> sum(grain_.kinds.Count(), 0.0), weight(grain_.kinds.Count(), 0.0);
+        for (int kind = 0; kind < grain_.kinds.Count(); ++kind)
+            for (const auto [row, entry] : grain_.rowsWith[kind]) {
+                sum[kind] += table_.rows[row].weight * grain_.entries[entry].value;
+                weight[kind] += table_.rows[row].weight;
+            }
+        const auto meet = [&](int a, int b) {
+            const auto &as = grain_.rowsWith[a], &bs = grain_.rowsWith[b];
+            for (std::size_t i = 0, j = 0; i < as.size() && j < bs.size();) {
+                if (as[i].row == bs[j].row) return true;
+                as[i].row < bs[j].row ? ++i : ++j;
+            }
+            return false;
+        };
+        for (bool swapped = true; swapped;) {
+            swapped = false;
+            for (int place = 0; place + 2 < Lines(); ++place) {
+                const int a = order_[place], b = order_[place + 1];
+                if (sum[b] * weight[a] <= sum[a] * weight[b] || meet(a, b)) continue;
+                std::swap(order_[place], order_[place + 1]);
+                swapped = true;
+            }
+        }
+        Renumber();
+    }
+
 private:
     static bool IsBroad(const HoldKind& kind) {
         switch (kind.shape) {
@@ -288,6 +318,7 @@ Charts DeriveCharts(const Pays& pays) {
     Order basic(table, table.fine, FirstOrder(table, table.fine));
     basic.Improve();
     basic.ShortenTo(40);
+    basic.Tidy();
     charts.basic = MakeChart(ChartType::Basic, table, table.fine, basic);
 
     charts.exact = charts.basic;
@@ -297,6 +328,7 @@ Charts DeriveCharts(const Pays& pays) {
     Order beginner(table, table.coarse, FirstOrder(table, table.coarse));
     beginner.Improve();
     beginner.ShortenTo(10);
+    beginner.Tidy();
     charts.beginner = MakeChart(ChartType::Beginner, table, table.coarse, beginner);
     return charts;
 }

@@ -9,13 +9,24 @@
 namespace velmora::strategy {
 namespace {
 
+// The field's best basic chart for 9/6 comes within about 0.001 percentage
+// points of perfect play, and its exact chart needs a handful of exceptions:
+// a basic chart must come within 0.002 points on any table, an exact chart
+// fit on one page.
 TEST(StrategySweep, ChartsFollowedOverEveryDeal) {
-    for (const auto& [pays, perfect] : {std::pair{NineSixPays(), 99.5439}, {EightFivePays(), 97.2984}, {GamePays(), 94.9822}}) {
+    const std::tuple<Pays, double, double, std::size_t> tables[] = {
+        // pays, perfect play's published return, basic chart's shortfall at most, exceptions at most
+        {NineSixPays(), 99.5439, 0.001, 10},
+        {EightFivePays(), 97.2984, 0.002, 25},
+        {GamePays(), 94.9822, 0.002, 25},
+    };
+    for (const auto& [pays, perfect, shortfall, mostExceptions] : tables) {
         SCOPED_TRACE(perfect);
         const Charts charts = DeriveCharts(pays);
         EXPECT_NEAR(100 * charts.basic.perfectReturn, perfect, 0.00005);
         EXPECT_LE(charts.basic.lines.size(), 40u);
         EXPECT_LE(charts.beginner.lines.size(), 10u);
+        EXPECT_EQ(KindName(charts.basic.lines.front().kind), "royal flush");
         std::array<long double, 3> sum{};
         long double deals = 0;
         std::int64_t shortOfPerfect = 0;
@@ -34,8 +45,11 @@ TEST(StrategySweep, ChartsFollowedOverEveryDeal) {
         for (const ChartType type : {ChartType::Basic, ChartType::Exact, ChartType::Beginner})
             EXPECT_NEAR(static_cast<double>(sum[static_cast<int>(type)] / deals), charts.Of(type).expectedReturn, 1e-12)
                 << ChartTypeName(type);
-        EXPECT_GT(100 * charts.basic.expectedReturn, perfect - 0.002 + 0.00005);
+        EXPECT_GT(100 * charts.basic.expectedReturn, 100 * charts.basic.perfectReturn - shortfall);
         EXPECT_NEAR(charts.exact.expectedReturn, charts.exact.perfectReturn, 1e-12);
+        std::size_t exceptions = 0;
+        for (const ChartLine& line : charts.exact.lines) exceptions += line.exceptions.size();
+        EXPECT_LE(exceptions, mostExceptions);
     }
 }
 
