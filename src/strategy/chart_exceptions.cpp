@@ -106,23 +106,15 @@ private:
             const int label = instead->value < r.best - kTie ? -1 : pick[row]->value < r.best - kTie ? 1 : 0;
             if (label != 0) cases.push_back({FactsOf(r.deal, instead->hold, pick[row]->hold), r.weight, label});
         }
-        // Conditions chosen by three measures of a penalty card; the fewest that cover most win.
-        std::vector<std::vector<PenaltyCard>> best;
-        double bestLeft = 0;
-        for (int measure = 0; measure < 3; ++measure) {
-            std::vector<Case> trial = cases;
-            const auto [conditions, left] = Conditions(trial, measure);
-            if (measure == 0 || left < bestLeft || (left == bestLeft && conditions.size() < best.size()))
-                best = conditions, bestLeft = left;
-        }
-        for (const auto& when : best) line.exceptions.push_back({grain_.kinds.Kind(kind), when});
+        const std::vector<std::vector<PenaltyCard>> conditions = Conditions(cases);
+        for (const auto& when : conditions) line.exceptions.push_back({grain_.kinds.Kind(kind), when});
     }
 
     // Conditions that hold on no case labelled -1, added until they hold on
-    // every case labelled 1 (or no more can be found), and the weight left
-    // uncovered. Each condition takes penalty cards one at a time, the best
-    // by `measure`: 0, smoothed precision; 1, information gained; 2, precision.
-    std::pair<std::vector<std::vector<PenaltyCard>>, double> Conditions(std::vector<Case>& cases, int measure) const {
+    // every case labelled 1 or no more can be found. Each takes penalty
+    // cards one at a time, the one that gains most information: the deals
+    // labelled 1 it keeps, times how much it raises their share (in bits).
+    std::vector<std::vector<PenaltyCard>> Conditions(std::vector<Case>& cases) const {
         std::vector<std::vector<PenaltyCard>> conditions;
         for (int found = 0; found < 16; ++found) {
             std::vector<Case*> open;
@@ -142,9 +134,7 @@ private:
                         if (True(card, c->facts)) (c->label > 0 ? kept : wrong) += c->weight;
                     if (kept == 0) continue;
                     const double score =
-                        measure == 0   ? (kept + 1) / (kept + wrong + 2)
-                        : measure == 1 ? kept * (std::log(kept / (kept + wrong)) - std::log(positives / (positives + negatives)))
-                                       : kept / (kept + wrong);
+                        kept * (std::log2(kept / (kept + wrong)) - std::log2(positives / (positives + negatives)));
                     if (!bestCard || score > bestScore || (score == bestScore && kept > bestKept))
                         bestCard = &card, bestScore = score, bestKept = kept;
                 }
@@ -156,9 +146,7 @@ private:
             for (Case* c : open) c->covered = true;
             conditions.push_back(when);
         }
-        double left = 0;
-        for (const Case& c : cases) left += c.label > 0 && !c.covered ? c.weight : 0;
-        return {conditions, left};
+        return conditions;
     }
 
     const Table& table_;
