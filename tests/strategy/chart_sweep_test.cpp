@@ -73,7 +73,9 @@ TEST(StrategySweep, LineFrequenciesAndValues) {
     });
     for (std::size_t line = 0; line < chart.lines.size(); ++line) {
         EXPECT_NEAR(chart.lines[line].frequency, static_cast<double>(deals[line] / 2'598'960), 1e-12) << line;
-        if (deals[line] > 0) EXPECT_NEAR(chart.lines[line].value, static_cast<double>(value[line] / deals[line]), 1e-9) << line;
+        if (deals[line] > 0) {
+            EXPECT_NEAR(chart.lines[line].value, static_cast<double>(value[line] / deals[line]), 1e-9) << line;
+        }
     }
 }
 
