@@ -2,12 +2,18 @@
 
 namespace velmora::session {
 
+bool OnlyTheTableDrawCosts(const HoldAdvice& advice, int held) {
+    const int deckBest = strategy::BestHold(advice.deckValues);
+    return advice.deckValues[static_cast<std::size_t>(held)] >=
+           advice.deckValues[static_cast<std::size_t>(deckBest)] - kSameValue;
+}
+
 std::optional<LineBreak> BrokenLine(const strategy::Chart& chart, const HoldAdvice& advice, int held) {
-    if (!advice.IsMistake(held)) return std::nullopt;
-    int line = strategy::LineOf(chart, advice.deal, advice.Best());
+    if (!advice.IsMistake(held) || OnlyTheTableDrawCosts(advice, held)) return std::nullopt;
+    int line = strategy::LineOf(chart, advice.deal, strategy::BestHold(advice.deckValues));
     if (line == 0) line = strategy::Follow(chart, advice.deal).line;
     const int heldLine = strategy::LineOf(chart, advice.deal, held);
-    if (line == 0 || (heldLine != 0 && heldLine <= line)) return std::nullopt;
+    if (heldLine != 0 && heldLine <= line) return std::nullopt;
     return LineBreak{line, heldLine};
 }
 

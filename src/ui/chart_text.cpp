@@ -187,4 +187,10 @@ QString KindOnLineText(const HoldKind& kind, int line) {
     return Tr("%1, %2", "a hold's kind, its chart line").arg(KindText(kind), LineText(line));
 }
 
+QString HoldLineText(const strategy::Chart& chart, const strategy::Deal& deal, int hold) {
+    const int line = strategy::LineOf(chart, deal, hold);
+    if (line == 0) return KindOnLineText(strategy::KindOf(deal, hold), 0);
+    return KindOnLineText(chart.lines[static_cast<std::size_t>(line - 1)].kind, line);
+}
+
 }  // namespace velmora::ui

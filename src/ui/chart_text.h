@@ -34,4 +34,9 @@ QString LineText(int line);
 // "3 to a royal flush, line 6"; "no chart line" for line 0 (the kind alone).
 QString KindOnLineText(const strategy::HoldKind& kind, int line);
 
+// The chart line of a hold on a deal, named by the line's kind: "3 to a
+// royal flush, line 6"; where no line names it, its own kind: "other holds,
+// no chart line".
+QString HoldLineText(const strategy::Chart& chart, const strategy::Deal& deal, int hold);
+
 }  // namespace velmora::ui

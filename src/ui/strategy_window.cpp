@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
+#include <QStringList>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -26,7 +27,19 @@ QString Share(double fraction) {
     return StrategyWindow::tr("%1%").arg(QLocale().toString(100 * fraction, 'f', fraction < 0.001 ? 4 : 2));
 }
 
+// A long exception over two lines or more, each at most `width` wide.
+QString Wrapped(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList lines{QString()};
+    for (const QString& word : text.split(u' ')) {
+        const QString longer = lines.back().isEmpty() ? word : lines.back() + u' ' + word;
+        if (!lines.back().isEmpty() && metrics.horizontalAdvance(longer) > width) lines << word;
+        else lines.back() = longer;
+    }
+    return lines.join(u'\n');
+}
+
 enum Column { kLine, kHold, kShare, kValue, kBroken, kColumns };
+constexpr int kExceptionWidth = 640;
 
 }  // namespace
 
@@ -78,6 +91,7 @@ StrategyWindow::StrategyWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     lines_->setColumnCount(kColumns);
     lines_->setHeaderLabels({tr("Line"), tr("Hold"), tr("Deals"), tr("Average value"), tr("Broken this session")});
     lines_->setRootIsDecorated(false);
+    lines_->setTextElideMode(Qt::ElideNone);
     lines_->setItemsExpandable(false);
     lines_->setSelectionMode(QAbstractItemView::SingleSelection);
     lines_->header()->setStretchLastSection(false);
@@ -89,7 +103,7 @@ StrategyWindow::StrategyWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(typeRow);
     layout->addWidget(summary_);
     layout->addWidget(lines_, 1);
-    resize(760, 640);
+    resize(780, 640);
 }
 
 void StrategyWindow::Show(const strategy::Charts* charts, const session::BrokenLineCount& broken) {
@@ -128,7 +142,7 @@ void StrategyWindow::Fill() {
         }
         for (const strategy::ChartException& exception : line.exceptions) {
             auto* under = new QTreeWidgetItem(item);
-            under->setText(0, ui::ExceptionText(exception));
+            under->setText(0, Wrapped(ui::ExceptionText(exception), lines_->fontMetrics(), kExceptionWidth));
             under->setFirstColumnSpanned(true);
         }
     }

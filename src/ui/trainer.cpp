@@ -14,6 +14,7 @@
 #include "ui/advisor_panel.h"
 #include "ui/geometry.h"
 #include "ui/hold_text.h"
+#include "ui/rule_text.h"
 #include "ui/statistics_window.h"
 #include "ui/strategy_charts.h"
 #include "ui/strategy_tables.h"
@@ -44,7 +45,9 @@ Trainer::Trainer(TableWindow& window)
     warningAction_->setCheckable(true);
     connect(panelAction_, &QAction::toggled, this, &Trainer::SetPanelShown);
     connect(warningAction_, &QAction::toggled, this, [this](bool on) {
-        if (on) tables_->Build();
+        if (!on) return;
+        tables_->Build();
+        charts_->Build();
     });
     connect(statistics, &QAction::triggered, this, &Trainer::ShowStatistics);
     connect(strategy, &QAction::triggered, this, &Trainer::ShowStrategy);
@@ -110,6 +113,7 @@ void Trainer::Refresh() {
 void Trainer::SetPanelShown(bool shown) {
     if (shown) {
         tables_->Build();
+        charts_->Build();
         if (!panel_) {
             panel_ = new AdvisorPanel(&window_);
             panel_->setGeometry(kTableClientSize.width(), 0, AdvisorPanel::kWidth, kTableClientSize.height());
@@ -134,11 +138,13 @@ void Trainer::UpdatePanel() {
     } else if (!tables_->Ready()) {
         panel_->ShowMessage(tr("Working out the value of every hold\u2026"));
     } else if (hand->held) {
-        panel_->ShowDrawn(AdviceFor(*hand), hand->suggested, *hand->held);
+        panel_->ShowDrawn(AdviceFor(*hand), hand->suggested, *hand->held, BasicChart());
     } else {
-        panel_->ShowHolding(AdviceFor(*hand), hand->suggested, session::HoldOf(game));
+        panel_->ShowHolding(AdviceFor(*hand), hand->suggested, session::HoldOf(game), BasicChart());
     }
 }
+
+const strategy::Chart* Trainer::BasicChart() const { return charts_->Get() ? &charts_->Get()->basic : nullptr; }
 
 const session::HoldAdvice& Trainer::AdviceFor(const session::SessionTracker::Hand& hand) {
     if (!advice_ || advice_->deal != hand.deal || advice_->previous != hand.previous)
@@ -196,7 +202,8 @@ void Trainer::AskBeforeDraw(const session::HoldAdvice& advice, int hold) {
     box->setObjectName(QStringLiteral("MistakeWarning"));
     box->setInformativeText(tr("Your hold: %1, worth %2 credits.\nThe best hold: %3, worth %4 credits.")
                                 .arg(KeptCards(advice.deal, hold), CreditsText(advice.Value(hold)),
-                                     KeptCards(advice.deal, advice.Best()), CreditsText(advice.Value(advice.Best()))));
+                                     KeptCards(advice.deal, advice.Best()), CreditsText(advice.Value(advice.Best())))
+                            + (BasicChart() ? QStringLiteral("\n") + BrokenRuleText(*BasicChart(), advice, hold) : QString()));
     SpeakCardsInWords(box);
     // Room for each line whole.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))

@@ -62,6 +62,8 @@ private:
     void ShowStatistics();
     void ShowStrategy();
     void AskBeforeDraw(const session::HoldAdvice& advice, int hold);
+    // The basic chart of this table's pays, or null until it is worked out.
+    const strategy::Chart* BasicChart() const;
     const session::HoldAdvice& AdviceFor(const session::SessionTracker::Hand& hand);
 
     TableWindow& window_;
