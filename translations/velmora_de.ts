@@ -125,7 +125,7 @@
         </message>
         <message>
             <source>other holds</source>
-            <translation>anderes Halten</translation>
+            <translation>sonstige Wahl</translation>
         </message>
         <message numerus="yes">
             <source>%n to a royal flush</source>
@@ -459,6 +459,18 @@
             <comment>a hold&apos;s kind, its chart line</comment>
             <translation>%1, %2</translation>
         </message>
+        <message>
+            <source>%1, %2, ranks above any hold off the chart.</source>
+            <translation>%1, %2, steht über jeder Wahl, die die Tabelle nicht nennt.</translation>
+        </message>
+        <message>
+            <source>%1, %2, ranks above %3, %4.</source>
+            <translation>%1, %2, steht über %3, %4.</translation>
+        </message>
+        <message>
+            <source>Your hold breaks no line of the basic chart: this deal is one of the exceptions that only the exact chart names.</source>
+            <translation>Ihre Wahl verstößt gegen keine Zeile der Basistabelle: Diese Hand ist eine der Ausnahmen, die nur die exakte Tabelle nennt.</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -775,6 +787,18 @@ Trainer: Rechtsklick auf den Tisch oder Menütaste.</translation>
             <source>Cost</source>
             <translation>Kosten</translation>
         </message>
+        <message>
+            <source>%1 Chart: %2.</source>
+            <translation>%1 Tabelle: %2.</translation>
+        </message>
+        <message>
+            <source>%1 · %2</source>
+            <translation>%1 · %2</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <translation>%1 %2</translation>
+        </message>
     </context>
     <context>
         <name>velmora::ui::CreditChart</name>
@@ -919,6 +943,80 @@ Trainer: Rechtsklick auf den Tisch oder Menütaste.</translation>
         <message>
             <source>working out…</source>
             <translation>wird berechnet…</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::StrategyWindow</name>
+        <message>
+            <source>%1%</source>
+            <translation>%1 %</translation>
+        </message>
+        <message>
+            <source>Velmora: strategy chart</source>
+            <translation>Velmora: Strategietabelle</translation>
+        </message>
+        <message>
+            <source>Read down the chart and hold the first kind of hold the deal has. The figures are this table&apos;s pays, from a shuffled deck: how often perfect play keeps each kind, and what that hold is worth on average, in credits per credit bet.</source>
+            <translation>Lesen Sie die Tabelle von oben nach unten und halten Sie die erste Art von Karten, die die Hand bietet. Die Zahlen gelten für die Auszahlungen dieses Tischs, aus einem gemischten Stapel: wie oft perfektes Spiel die jeweilige Art hält und was diese Wahl im Mittel wert ist, in Credits je gesetztem Credit.</translation>
+        </message>
+        <message>
+            <source>Chart:</source>
+            <translation>Tabelle:</translation>
+        </message>
+        <message>
+            <source>&amp;Basic</source>
+            <translation>&amp;Basis</translation>
+        </message>
+        <message>
+            <source>&amp;Exact, with exceptions</source>
+            <translation>&amp;Exakt, mit Ausnahmen</translation>
+        </message>
+        <message>
+            <source>Be&amp;ginner</source>
+            <translation>Ein&amp;steiger</translation>
+        </message>
+        <message>
+            <source>Chart lines</source>
+            <translation>Zeilen der Tabelle</translation>
+        </message>
+        <message>
+            <source>Line</source>
+            <translation>Zeile</translation>
+        </message>
+        <message>
+            <source>Hold</source>
+            <translation>Wahl</translation>
+        </message>
+        <message>
+            <source>Deals</source>
+            <translation>Anteil</translation>
+        </message>
+        <message>
+            <source>Average value</source>
+            <translation>Mittlerer Wert</translation>
+        </message>
+        <message>
+            <source>Broken this session</source>
+            <translation>In dieser Sitzung missachtet</translation>
+        </message>
+        <message>
+            <source>Working out the charts for this table’s pays…</source>
+            <translation>Die Tabellen für die Auszahlungen dieses Tischs werden berechnet…</translation>
+        </message>
+        <message>
+            <source>Following the %1 chart on every deal brings back %2 of the credits bet; perfect play, %3.</source>
+            <translation>Wer bei jeder Hand der Tabelle (%1) folgt, bekommt %2 der gesetzten Credits zurück; bei perfektem Spiel %3.</translation>
+        </message>
+        <message>
+            <source>once</source>
+            <translation>einmal</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n times</source>
+            <translation>
+                <numerusform>%n-mal</numerusform>
+                <numerusform>%n-mal</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1075,6 +1173,10 @@ Die beste Wahl: %3, Wert %4 Credits.</translation>
         <message>
             <source>&amp;Change my hold</source>
             <translation>Wahl ä&amp;ndern</translation>
+        </message>
+        <message>
+            <source>Strategy chart…</source>
+            <translation>Strategietabelle…</translation>
         </message>
     </context>
 </TS>

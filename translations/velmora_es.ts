@@ -125,7 +125,7 @@
         </message>
         <message>
             <source>other holds</source>
-            <translation>otras retenciones</translation>
+            <translation>otras opciones</translation>
         </message>
         <message numerus="yes">
             <source>%n to a royal flush</source>
@@ -459,6 +459,18 @@
             <comment>a hold&apos;s kind, its chart line</comment>
             <translation>%1, %2</translation>
         </message>
+        <message>
+            <source>%1, %2, ranks above any hold off the chart.</source>
+            <translation>%1, %2, va antes que cualquier opción fuera de la tabla.</translation>
+        </message>
+        <message>
+            <source>%1, %2, ranks above %3, %4.</source>
+            <translation>%1, %2, va antes que %3, %4.</translation>
+        </message>
+        <message>
+            <source>Your hold breaks no line of the basic chart: this deal is one of the exceptions that only the exact chart names.</source>
+            <translation>Su opción no incumple ninguna línea de la tabla básica: esta mano es una de las excepciones que solo indica la tabla exacta.</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -775,6 +787,18 @@ Asesor: clic derecho en la mesa o tecla Menú.</translation>
             <source>Cost</source>
             <translation>Coste</translation>
         </message>
+        <message>
+            <source>%1 Chart: %2.</source>
+            <translation>%1 Tabla: %2.</translation>
+        </message>
+        <message>
+            <source>%1 · %2</source>
+            <translation>%1 · %2</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <translation>%1 %2</translation>
+        </message>
     </context>
     <context>
         <name>velmora::ui::CreditChart</name>
@@ -919,6 +943,80 @@ Asesor: clic derecho en la mesa o tecla Menú.</translation>
         <message>
             <source>working out…</source>
             <translation>calculando…</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::StrategyWindow</name>
+        <message>
+            <source>%1%</source>
+            <translation>%1 %</translation>
+        </message>
+        <message>
+            <source>Velmora: strategy chart</source>
+            <translation>Velmora: tabla de estrategia</translation>
+        </message>
+        <message>
+            <source>Read down the chart and hold the first kind of hold the deal has. The figures are this table&apos;s pays, from a shuffled deck: how often perfect play keeps each kind, and what that hold is worth on average, in credits per credit bet.</source>
+            <translation>Lea la tabla de arriba abajo y retenga el primer tipo de opción que tenga la mano. Las cifras son para los pagos de esta mesa, con una baraja mezclada: con qué frecuencia el juego perfecto retiene cada tipo y lo que vale esa opción de media, en créditos por crédito apostado.</translation>
+        </message>
+        <message>
+            <source>Chart:</source>
+            <translation>Tabla:</translation>
+        </message>
+        <message>
+            <source>&amp;Basic</source>
+            <translation>&amp;Básica</translation>
+        </message>
+        <message>
+            <source>&amp;Exact, with exceptions</source>
+            <translation>&amp;Exacta, con excepciones</translation>
+        </message>
+        <message>
+            <source>Be&amp;ginner</source>
+            <translation>&amp;Principiante</translation>
+        </message>
+        <message>
+            <source>Chart lines</source>
+            <translation>Líneas de la tabla</translation>
+        </message>
+        <message>
+            <source>Line</source>
+            <translation>Línea</translation>
+        </message>
+        <message>
+            <source>Hold</source>
+            <translation>Opción</translation>
+        </message>
+        <message>
+            <source>Deals</source>
+            <translation>Manos</translation>
+        </message>
+        <message>
+            <source>Average value</source>
+            <translation>Valor medio</translation>
+        </message>
+        <message>
+            <source>Broken this session</source>
+            <translation>Incumplida en esta sesión</translation>
+        </message>
+        <message>
+            <source>Working out the charts for this table’s pays…</source>
+            <translation>Calculando las tablas para los pagos de esta mesa…</translation>
+        </message>
+        <message>
+            <source>Following the %1 chart on every deal brings back %2 of the credits bet; perfect play, %3.</source>
+            <translation>Seguir la tabla %1 en cada mano devuelve el %2 de los créditos apostados; el juego perfecto, el %3.</translation>
+        </message>
+        <message>
+            <source>once</source>
+            <translation>una vez</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n times</source>
+            <translation>
+                <numerusform>%n vez</numerusform>
+                <numerusform>%n veces</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1075,6 +1173,10 @@ La mejor opción: %3, vale %4 créditos.</translation>
         <message>
             <source>&amp;Change my hold</source>
             <translation>&amp;Cambiar mi opción</translation>
+        </message>
+        <message>
+            <source>Strategy chart…</source>
+            <translation>Tabla de estrategia…</translation>
         </message>
     </context>
 </TS>

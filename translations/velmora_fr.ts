@@ -433,7 +433,7 @@
         <message>
             <source>exact</source>
             <comment>a strategy chart</comment>
-            <translation>exacte</translation>
+            <translation>exact</translation>
         </message>
         <message>
             <source>beginner</source>
@@ -458,6 +458,18 @@
             <source>%1, %2</source>
             <comment>a hold&apos;s kind, its chart line</comment>
             <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2, ranks above any hold off the chart.</source>
+            <translation>%1, %2, passe avant tout choix hors du tableau.</translation>
+        </message>
+        <message>
+            <source>%1, %2, ranks above %3, %4.</source>
+            <translation>%1, %2, passe avant %3, %4.</translation>
+        </message>
+        <message>
+            <source>Your hold breaks no line of the basic chart: this deal is one of the exceptions that only the exact chart names.</source>
+            <translation>Votre choix n’enfreint aucune ligne du tableau de base : cette donne est l’une des exceptions que seul le tableau exact indique.</translation>
         </message>
     </context>
     <context>
@@ -775,6 +787,18 @@ Conseiller : clic droit sur la table ou touche Menu.</translation>
             <source>Cost</source>
             <translation>Coût</translation>
         </message>
+        <message>
+            <source>%1 Chart: %2.</source>
+            <translation>%1 Tableau : %2.</translation>
+        </message>
+        <message>
+            <source>%1 · %2</source>
+            <translation>%1 · %2</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <translation>%1 %2</translation>
+        </message>
     </context>
     <context>
         <name>velmora::ui::CreditChart</name>
@@ -919,6 +943,80 @@ Conseiller : clic droit sur la table ou touche Menu.</translation>
         <message>
             <source>working out…</source>
             <translation>calcul en cours…</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::StrategyWindow</name>
+        <message>
+            <source>%1%</source>
+            <translation>%1 %</translation>
+        </message>
+        <message>
+            <source>Velmora: strategy chart</source>
+            <translation>Velmora : tableau de stratégie</translation>
+        </message>
+        <message>
+            <source>Read down the chart and hold the first kind of hold the deal has. The figures are this table&apos;s pays, from a shuffled deck: how often perfect play keeps each kind, and what that hold is worth on average, in credits per credit bet.</source>
+            <translation>Lisez le tableau de haut en bas et gardez le premier type de choix que la donne contient. Les chiffres valent pour les gains de cette table, avec un paquet mélangé : la part des donnes où le jeu parfait garde chaque type, et ce que ce choix vaut en moyenne, en crédits par crédit misé.</translation>
+        </message>
+        <message>
+            <source>Chart:</source>
+            <translation>Tableau :</translation>
+        </message>
+        <message>
+            <source>&amp;Basic</source>
+            <translation>De &amp;base</translation>
+        </message>
+        <message>
+            <source>&amp;Exact, with exceptions</source>
+            <translation>&amp;Exact, avec exceptions</translation>
+        </message>
+        <message>
+            <source>Be&amp;ginner</source>
+            <translation>&amp;Débutant</translation>
+        </message>
+        <message>
+            <source>Chart lines</source>
+            <translation>Lignes du tableau</translation>
+        </message>
+        <message>
+            <source>Line</source>
+            <translation>Ligne</translation>
+        </message>
+        <message>
+            <source>Hold</source>
+            <translation>Choix</translation>
+        </message>
+        <message>
+            <source>Deals</source>
+            <translation>Donnes</translation>
+        </message>
+        <message>
+            <source>Average value</source>
+            <translation>Valeur moyenne</translation>
+        </message>
+        <message>
+            <source>Broken this session</source>
+            <translation>Enfreinte cette session</translation>
+        </message>
+        <message>
+            <source>Working out the charts for this table’s pays…</source>
+            <translation>Calcul des tableaux pour les gains de cette table…</translation>
+        </message>
+        <message>
+            <source>Following the %1 chart on every deal brings back %2 of the credits bet; perfect play, %3.</source>
+            <translation>Suivre le tableau %1 à chaque donne rapporte %2 des crédits misés ; le jeu parfait, %3.</translation>
+        </message>
+        <message>
+            <source>once</source>
+            <translation>une fois</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n times</source>
+            <translation>
+                <numerusform>%n fois</numerusform>
+                <numerusform>%n fois</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -1075,6 +1173,10 @@ Le meilleur choix : %3, vaut %4 crédits.</translation>
         <message>
             <source>&amp;Change my hold</source>
             <translation>&amp;Changer mon choix</translation>
+        </message>
+        <message>
+            <source>Strategy chart…</source>
+            <translation>Tableau de stratégie…</translation>
         </message>
     </context>
 </TS>
