@@ -9,9 +9,12 @@
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/accessibility.h"
 #include "ui/chart_text.h"
@@ -94,9 +97,6 @@ StrategyWindow::StrategyWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     lines_->setTextElideMode(Qt::ElideNone);
     lines_->setItemsExpandable(false);
     lines_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lines_->header()->setStretchLastSection(false);
-    lines_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    lines_->header()->setSectionResizeMode(kHold, QHeaderView::Stretch);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
@@ -147,6 +147,14 @@ void StrategyWindow::Fill() {
         }
     }
     lines_->expandAll();
+    // Wide enough for every column whole, as far as the screen allows.
+    int wanted = lines_->verticalScrollBar()->sizeHint().width() + 2 * lines_->frameWidth() +
+                 layout()->contentsMargins().left() + layout()->contentsMargins().right() + 8;
+    for (int column = 0; column < kColumns; ++column) {
+        lines_->resizeColumnToContents(column);
+        wanted += lines_->header()->sectionSize(column);
+    }
+    if (wanted > width()) resize(std::min(wanted, screen()->availableGeometry().width()), height());
     for (int i = 0; i < lines_->topLevelItemCount(); ++i)
         for (int j = 0; j < lines_->topLevelItem(i)->childCount(); ++j)
             lines_->topLevelItem(i)->child(j)->setFirstColumnSpanned(true);
