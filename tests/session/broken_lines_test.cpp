@@ -23,30 +23,30 @@ strategy::Chart ShortChart() {
 constexpr strategy::Deal kJacks{11, 5, 48, 24, 41};
 constexpr int kPair = 0b01001, kJack = 0b01000, kLowCards = 0b10010;  // 5♣ 2♠: no line names them
 
-// Every hold worth 0.1, but `best` worth 1 at the table and `deckBest` from a shuffled deck.
-HoldAdvice AdviceWith(int best, int deckBest) {
+// Every hold worth 0.1, but `best` (and `tie`) worth 1 at the table and `deckBest` from a shuffled deck.
+HoldAdvice AdviceWith(int best, int deckBest, int tie) {
     HoldAdvice advice;
     advice.deal = kJacks;
     advice.values.fill(0.1);
     advice.deckValues.fill(0.1);
-    advice.values[best] = advice.deckValues[deckBest] = 1;
+    advice.values[best] = advice.values[tie] = advice.deckValues[deckBest] = 1;
     advice.ranking[0] = best;
     return advice;
 }
 
 TEST(BrokenLine, AHoldBelowTheBestHoldsLineOrOffTheChartBreaksIt) {
-    struct Case { int best, deckBest, held; std::optional<std::pair<int, int>> broken; };
+    struct Case { int best, deckBest, held; std::optional<std::pair<int, int>> broken; int tie = 0; };
     const Case cases[] = {
         {kPair, kPair, kJack, {{1, 4}}},      // high pair kept as one Jack
         {kPair, kPair, kLowCards, {{1, 0}}},  // off the chart
-        {kPair, kPair, kPair, {}},            // the best hold
-        {kPair, kJack, kJack, {}},            // best from a shuffled deck: only the table's draw costs
+        {kPair, kPair, kJack, {}, kJack},     // worth as much as the best: nothing given up
+        {kPair, kLowCards, kLowCards, {}},    // best from a shuffled deck: only the table's draw costs
         {kJack, kJack, kPair, {}},            // a higher line worth less: the chart is wrong here, not the player
         {kJack, kJack, 0b00001, {}},          // the same line, another card
         {kLowCards, kLowCards, kJack, {{1, 4}}},  // the best hold off the chart: the chart's own pick, line 1
     };
     for (const Case& c : cases) {
-        const auto broken = BrokenLine(ShortChart(), AdviceWith(c.best, c.deckBest), c.held);
+        const auto broken = BrokenLine(ShortChart(), AdviceWith(c.best, c.deckBest, c.tie ? c.tie : c.best), c.held);
         EXPECT_EQ(broken ? std::optional(std::pair(broken->line, broken->heldLine)) : std::nullopt, c.broken)
             << &c - cases;
     }

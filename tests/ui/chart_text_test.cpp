@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTranslator>
 #include <vector>
 
@@ -86,7 +87,7 @@ TEST(ChartText, EveryLanguageHasItsOwnWordsForEveryKindAndCondition) {
     std::vector<QString> english;
     const auto all = [&] {
         std::vector<QString> texts;
-        for (const HoldKind& kind : EveryKind()) texts.push_back(KindOnLineText(kind, 12));
+        for (const HoldKind& kind : EveryKind()) texts.push_back(KindText(kind));
         for (const PenaltyCard& card : EveryPenaltyCard())
             texts.push_back(ui::ExceptionText({{.shape = HoldShape::HighCards, .cards = 2, .ranks = 1u << (kQueen - 1) | 1u << (kJack - 1), .suited = true}, {card, card}}));
         texts.push_back(KindOnLineText({.shape = HoldShape::Other}, 0));
@@ -104,7 +105,8 @@ TEST(ChartText, EveryLanguageHasItsOwnWordsForEveryKindAndCondition) {
         EXPECT_TRUE(translator.missing.isEmpty()) << translator.missing.join(u'|').toStdString();
         for (std::size_t i = 0; i < texts.size(); ++i) {
             EXPECT_FALSE(texts[i].isEmpty());
-            EXPECT_NE(texts[i], english[i]) << english[i].toStdString();
+            if (!QRegularExpression("^[AKQJ]+$").match(english[i]).hasMatch())  // "KQJ" is Spanish too
+                EXPECT_NE(texts[i], english[i]) << english[i].toStdString();
         }
     }
 }
