@@ -69,6 +69,410 @@
         </message>
     </context>
     <context>
+        <name>Chart</name>
+        <message>
+            <source>T</source>
+            <comment>the Ten, on a strategy chart</comment>
+            <translation>10</translation>
+        </message>
+        <message>
+            <source>straight or better</source>
+            <translation>escalera o mejor</translation>
+        </message>
+        <message>
+            <source>high pair</source>
+            <translation>pareja alta</translation>
+        </message>
+        <message>
+            <source>two pairs</source>
+            <translation>doble pareja</translation>
+        </message>
+        <message>
+            <source>three of a kind</source>
+            <translation>trío</translation>
+        </message>
+        <message>
+            <source>straight</source>
+            <translation>escalera</translation>
+        </message>
+        <message>
+            <source>flush</source>
+            <translation>color</translation>
+        </message>
+        <message>
+            <source>full house</source>
+            <translation>full</translation>
+        </message>
+        <message>
+            <source>four of a kind</source>
+            <translation>póker</translation>
+        </message>
+        <message>
+            <source>straight flush</source>
+            <translation>escalera de color</translation>
+        </message>
+        <message>
+            <source>royal flush</source>
+            <translation>escalera real</translation>
+        </message>
+        <message>
+            <source>draw five</source>
+            <translation>robar cinco cartas</translation>
+        </message>
+        <message>
+            <source>low pair</source>
+            <translation>pareja baja</translation>
+        </message>
+        <message>
+            <source>other holds</source>
+            <translation>otras opciones</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a royal flush</source>
+            <translation>
+                <numerusform>%n carta para escalera real</numerusform>
+                <numerusform>%n cartas para escalera real</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an outside straight flush</source>
+            <translation>
+                <numerusform>%n carta para escalera de color abierta</numerusform>
+                <numerusform>%n cartas para escalera de color abierta</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an inside straight flush</source>
+            <translation>
+                <numerusform>%n carta para escalera de color interna</numerusform>
+                <numerusform>%n cartas para escalera de color interna</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a double inside straight flush</source>
+            <translation>
+                <numerusform>%n carta para escalera de color con dos huecos</numerusform>
+                <numerusform>%n cartas para escalera de color con dos huecos</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a straight flush</source>
+            <translation>
+                <numerusform>%n carta para escalera de color</numerusform>
+                <numerusform>%n cartas para escalera de color</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an outside straight</source>
+            <translation>
+                <numerusform>%n carta para escalera abierta</numerusform>
+                <numerusform>%n cartas para escalera abierta</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an inside straight</source>
+            <translation>
+                <numerusform>%n carta para escalera interna</numerusform>
+                <numerusform>%n cartas para escalera interna</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a double inside straight</source>
+            <translation>
+                <numerusform>%n carta para escalera con dos huecos</numerusform>
+                <numerusform>%n cartas para escalera con dos huecos</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a straight</source>
+            <translation>
+                <numerusform>%n carta para escalera</numerusform>
+                <numerusform>%n cartas para escalera</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a flush</source>
+            <translation>
+                <numerusform>%n carta para color</numerusform>
+                <numerusform>%n cartas para color</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 with no high cards</source>
+            <translation>%1, ninguna alta</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 with %n high cards</source>
+            <translation>
+                <numerusform>%1, %n de ellas alta</numerusform>
+                <numerusform>%1, %n de ellas altas</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 with 1 high card</source>
+            <translation>%1, 1 de ellas alta</translation>
+        </message>
+        <message>
+            <source>1 high card</source>
+            <translation>1 carta alta</translation>
+        </message>
+        <message numerus="yes">
+            <source>suited %n high cards</source>
+            <translation>
+                <numerusform>%n carta alta del mismo palo</numerusform>
+                <numerusform>%n cartas altas del mismo palo</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n high cards</source>
+            <translation>
+                <numerusform>%n carta alta</numerusform>
+                <numerusform>%n cartas altas</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>suited %1</source>
+            <translation>%1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an %1</source>
+            <comment>an Ace</comment>
+            <translation>un %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>an Ace</comment>
+            <translation>un %1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>an Ace</comment>
+            <translation>un %1 de otro palo</translation>
+        </message>
+        <message>
+            <source>an %1</source>
+            <comment>an Eight</comment>
+            <translation>un %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>an Eight</comment>
+            <translation>un %1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>an Eight</comment>
+            <translation>un %1 de otro palo</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a King</comment>
+            <translation>un %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a King</comment>
+            <translation>un %1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a King</comment>
+            <translation>un %1 de otro palo</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a Queen</comment>
+            <translation>una %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a Queen</comment>
+            <translation>una %1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a Queen</comment>
+            <translation>una %1 de otro palo</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a Jack</comment>
+            <translation>una %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a Jack</comment>
+            <translation>una %1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a Jack</comment>
+            <translation>una %1 de otro palo</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a number card</comment>
+            <translation>un %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a number card</comment>
+            <translation>un %1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a number card</comment>
+            <translation>un %1 de otro palo</translation>
+        </message>
+        <message>
+            <source>%1 or lower</source>
+            <comment>a rank</comment>
+            <translation>%1 o menor</translation>
+        </message>
+        <message>
+            <source>offsuit</source>
+            <comment>two discards are ...</comment>
+            <translation>de otro palo</translation>
+        </message>
+        <message>
+            <source>suited</source>
+            <comment>two discards are ...</comment>
+            <translation>del mismo palo</translation>
+        </message>
+        <message>
+            <source>%1 or lower</source>
+            <comment>two discards are ...</comment>
+            <translation>%1 o menores</translation>
+        </message>
+        <message>
+            <source>suited %1 or lower</source>
+            <comment>two discards are ...</comment>
+            <translation>%1 o menores del mismo palo</translation>
+        </message>
+        <message>
+            <source>offsuit %1 or lower</source>
+            <comment>two discards are ...</comment>
+            <translation>%1 o menores de otro palo</translation>
+        </message>
+        <message>
+            <source>%1s</source>
+            <comment>two discards are ...</comment>
+            <translation>%1</translation>
+        </message>
+        <message>
+            <source>suited %1s</source>
+            <comment>two discards are ...</comment>
+            <translation>%1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>offsuit %1s</source>
+            <comment>two discards are ...</comment>
+            <translation>%1 de otro palo</translation>
+        </message>
+        <message>
+            <source>a held card is %1</source>
+            <translation>una carta retenida es %1</translation>
+        </message>
+        <message>
+            <source>no held card is %1</source>
+            <translation>ninguna carta retenida es %1</translation>
+        </message>
+        <message>
+            <source>two discards are %1</source>
+            <translation>dos cartas descartadas son %1</translation>
+        </message>
+        <message>
+            <source>no two discards are %1</source>
+            <translation>menos de dos cartas descartadas son %1</translation>
+        </message>
+        <message>
+            <source>a card is discarded</source>
+            <translation>se descarta una carta</translation>
+        </message>
+        <message>
+            <source>no card is discarded</source>
+            <translation>no se descarta ninguna carta</translation>
+        </message>
+        <message>
+            <source>a discard is suited</source>
+            <translation>una carta descartada es del mismo palo</translation>
+        </message>
+        <message>
+            <source>a discard is offsuit</source>
+            <translation>una carta descartada es de otro palo</translation>
+        </message>
+        <message>
+            <source>no discard is suited</source>
+            <translation>ninguna carta descartada es del mismo palo</translation>
+        </message>
+        <message>
+            <source>no discard is offsuit</source>
+            <translation>ninguna carta descartada es de otro palo</translation>
+        </message>
+        <message>
+            <source>a discard is %1</source>
+            <translation>una carta descartada es %1</translation>
+        </message>
+        <message>
+            <source>no discard is %1</source>
+            <translation>ninguna carta descartada es %1</translation>
+        </message>
+        <message>
+            <source>%1 and %2</source>
+            <comment>two conditions</comment>
+            <translation>%1 y %2</translation>
+        </message>
+        <message>
+            <source>but hold %1</source>
+            <translation>pero retener %1</translation>
+        </message>
+        <message>
+            <source>but hold %1 when %2</source>
+            <translation>pero retener %1 si %2</translation>
+        </message>
+        <message>
+            <source>exact</source>
+            <comment>a strategy chart</comment>
+            <translation>exacta</translation>
+        </message>
+        <message>
+            <source>beginner</source>
+            <comment>a strategy chart</comment>
+            <translation>para principiantes</translation>
+        </message>
+        <message>
+            <source>basic</source>
+            <comment>a strategy chart</comment>
+            <translation>básica</translation>
+        </message>
+        <message>
+            <source>line %1</source>
+            <comment>of a strategy chart</comment>
+            <translation>línea %1</translation>
+        </message>
+        <message>
+            <source>%1, no chart line</source>
+            <translation>%1, sin línea en la tabla</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <comment>a hold&apos;s kind, its chart line</comment>
+            <translation>%1, %2</translation>
+        </message>
+        <message>
+            <source>%1, %2, ranks above any hold off the chart.</source>
+            <translation>%1, %2, va antes que cualquier opción fuera de la tabla.</translation>
+        </message>
+        <message>
+            <source>%1, %2, ranks above %3, %4.</source>
+            <translation>%1, %2, va antes que %3, %4.</translation>
+        </message>
+        <message>
+            <source>Your hold breaks no line of the basic chart: this deal is one of the exceptions that only the exact chart names.</source>
+            <translation>Su opción no incumple ninguna línea de la tabla básica: esta mano es una de las excepciones que solo indica la tabla exacta.</translation>
+        </message>
+    </context>
+    <context>
         <name>CommandLine</name>
         <message>
             <source>Velmora: Jacks or Better video poker with a big-or-small double-up.</source>
@@ -383,6 +787,18 @@ Asesor: clic derecho en la mesa o tecla Menú.</translation>
             <source>Cost</source>
             <translation>Coste</translation>
         </message>
+        <message>
+            <source>%1 Chart: %2.</source>
+            <translation>%1 Tabla: %2.</translation>
+        </message>
+        <message>
+            <source>%1 · %2</source>
+            <translation>%1 · %2</translation>
+        </message>
+        <message>
+            <source>%1 %2</source>
+            <translation>%1 %2</translation>
+        </message>
     </context>
     <context>
         <name>velmora::ui::CreditChart</name>
@@ -527,6 +943,80 @@ Asesor: clic derecho en la mesa o tecla Menú.</translation>
         <message>
             <source>working out…</source>
             <translation>calculando…</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::StrategyWindow</name>
+        <message>
+            <source>%1%</source>
+            <translation>%1 %</translation>
+        </message>
+        <message>
+            <source>Velmora: strategy chart</source>
+            <translation>Velmora: tabla de estrategia</translation>
+        </message>
+        <message>
+            <source>Read down the chart and hold the first kind of hold the deal has. The figures are this table&apos;s pays, from a shuffled deck: how often perfect play keeps each kind, and what that hold is worth on average, in credits per credit bet.</source>
+            <translation>Lea la tabla de arriba abajo y retenga el primer tipo de opción que tenga la mano. Las cifras son para los pagos de esta mesa, con una baraja mezclada: con qué frecuencia el juego perfecto retiene cada tipo y lo que vale esa opción de media, en créditos por crédito apostado.</translation>
+        </message>
+        <message>
+            <source>Chart:</source>
+            <translation>Tabla:</translation>
+        </message>
+        <message>
+            <source>&amp;Basic</source>
+            <translation>&amp;Básica</translation>
+        </message>
+        <message>
+            <source>&amp;Exact, with exceptions</source>
+            <translation>&amp;Exacta, con excepciones</translation>
+        </message>
+        <message>
+            <source>Be&amp;ginner</source>
+            <translation>&amp;Principiante</translation>
+        </message>
+        <message>
+            <source>Chart lines</source>
+            <translation>Líneas de la tabla</translation>
+        </message>
+        <message>
+            <source>Line</source>
+            <translation>Línea</translation>
+        </message>
+        <message>
+            <source>Hold</source>
+            <translation>Opción</translation>
+        </message>
+        <message>
+            <source>Deals</source>
+            <translation>Manos</translation>
+        </message>
+        <message>
+            <source>Average value</source>
+            <translation>Valor medio</translation>
+        </message>
+        <message>
+            <source>Broken this session</source>
+            <translation>Incumplida en esta sesión</translation>
+        </message>
+        <message>
+            <source>Working out the charts for this table’s pays…</source>
+            <translation>Calculando las tablas para los pagos de esta mesa…</translation>
+        </message>
+        <message>
+            <source>Following the %1 chart on every deal brings back %2 of the credits bet; perfect play, %3.</source>
+            <translation>Seguir la tabla %1 en cada mano devuelve el %2 de los créditos apostados; el juego perfecto, el %3.</translation>
+        </message>
+        <message>
+            <source>once</source>
+            <translation>una vez</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n times</source>
+            <translation>
+                <numerusform>%n vez</numerusform>
+                <numerusform>%n veces</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -683,6 +1173,10 @@ La mejor opción: %3, vale %4 créditos.</translation>
         <message>
             <source>&amp;Change my hold</source>
             <translation>&amp;Cambiar mi opción</translation>
+        </message>
+        <message>
+            <source>Strategy chart…</source>
+            <translation>Tabla de estrategia…</translation>
         </message>
     </context>
 </TS>

@@ -14,8 +14,11 @@
 #include "ui/advisor_panel.h"
 #include "ui/geometry.h"
 #include "ui/hold_text.h"
+#include "ui/rule_text.h"
 #include "ui/statistics_window.h"
+#include "ui/strategy_charts.h"
 #include "ui/strategy_tables.h"
+#include "ui/strategy_window.h"
 #include "ui/table_window.h"
 #include "ui/window_placement.h"
 
@@ -25,23 +28,29 @@
 // holds of a deal take about 2 microseconds in an optimised build, so the
 // panel follows each HOLD marker at once and no click waits for them. Only a
 // draw pressed in the fraction of a second right after the warning is turned
-// on, while the tables are still being built, waits for them.
+// on, while the tables are still being built, waits for them. The strategy
+// charts are worked out on a worker thread too (StrategyCharts), the first
+// time the strategy window is opened.
 
 namespace velmora::ui {
 
 Trainer::Trainer(TableWindow& window)
-    : QObject(&window), window_(window), tables_(new StrategyTables(this)), menu_(new QMenu(&window)) {
+    : QObject(&window), window_(window), tables_(new StrategyTables(this)), charts_(new StrategyCharts(this)), menu_(new QMenu(&window)) {
     menu_->setObjectName(QStringLiteral("TrainerMenu"));
     panelAction_ = AddAction(tr("Best-hold advisor"), Qt::Key_F2, "AdvisorAction");
     warningAction_ = AddAction(tr("Warn before a costly draw"), Qt::Key_F3, "WarningAction");
     QAction* statistics = AddAction(tr("Session statistics\u2026"), Qt::Key_F4, "StatisticsAction");
+    QAction* strategy = AddAction(tr("Strategy chart\u2026"), Qt::Key_F5, "StrategyAction");
     panelAction_->setCheckable(true);
     warningAction_->setCheckable(true);
     connect(panelAction_, &QAction::toggled, this, &Trainer::SetPanelShown);
     connect(warningAction_, &QAction::toggled, this, [this](bool on) {
-        if (on) tables_->Build();
+        if (!on) return;
+        tables_->Build();
+        charts_->Build();
     });
     connect(statistics, &QAction::triggered, this, &Trainer::ShowStatistics);
+    connect(strategy, &QAction::triggered, this, &Trainer::ShowStrategy);
     // The keyboard opens the menu as desktops do: the menu key, or Shift+F10.
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
         connect(new QShortcut(keys, &window_), &QShortcut::activated, this, &Trainer::ShowMenuFromKeyboard);
@@ -49,6 +58,7 @@ Trainer::Trainer(TableWindow& window)
 
     connect(&window_, &TableWindow::synced, this, &Trainer::Observe);
     connect(tables_, &StrategyTables::ready, this, &Trainer::Refresh);
+    connect(charts_, &StrategyCharts::ready, this, &Trainer::Refresh);
     tracker_.Observe(window_.Model());
 }
 
@@ -93,14 +103,17 @@ void Trainer::Observe() {
 
 void Trainer::Refresh() {
     if (tables_->Ready()) tracker_.Assess();
+    if (tables_->Ready() && charts_->Get()) broken_.Count(charts_->Get()->basic, tracker_.Decisions());
     if (panel_ && panel_->isVisible()) UpdatePanel();
     if (statistics_ && statistics_->isVisible()) statistics_->Show(tracker_, !tracker_.AllAssessed());
+    if (strategy_ && strategy_->isVisible()) strategy_->Show(tables_->Ready() ? charts_->Get() : nullptr, broken_);
 }
 
 // The panel lies right of the table, whose own area stays as it is.
 void Trainer::SetPanelShown(bool shown) {
     if (shown) {
         tables_->Build();
+        charts_->Build();
         if (!panel_) {
             panel_ = new AdvisorPanel(&window_);
             panel_->setGeometry(kTableClientSize.width(), 0, AdvisorPanel::kWidth, kTableClientSize.height());
@@ -125,11 +138,13 @@ void Trainer::UpdatePanel() {
     } else if (!tables_->Ready()) {
         panel_->ShowMessage(tr("Working out the value of every hold\u2026"));
     } else if (hand->held) {
-        panel_->ShowDrawn(AdviceFor(*hand), hand->suggested, *hand->held);
+        panel_->ShowDrawn(AdviceFor(*hand), hand->suggested, *hand->held, BasicChart());
     } else {
-        panel_->ShowHolding(AdviceFor(*hand), hand->suggested, session::HoldOf(game));
+        panel_->ShowHolding(AdviceFor(*hand), hand->suggested, session::HoldOf(game), BasicChart());
     }
 }
+
+const strategy::Chart* Trainer::BasicChart() const { return charts_->Get() ? &charts_->Get()->basic : nullptr; }
 
 const session::HoldAdvice& Trainer::AdviceFor(const session::SessionTracker::Hand& hand) {
     if (!advice_ || advice_->deal != hand.deal || advice_->previous != hand.previous)
@@ -149,6 +164,18 @@ void Trainer::ShowStatistics() {
     statistics_->show();
     statistics_->raise();
     statistics_->activateWindow();
+}
+
+void Trainer::ShowStrategy() {
+    tables_->Build();  // to count the lines broken
+    charts_->Build();
+    const bool first = !strategy_;
+    if (first) strategy_ = new StrategyWindow(&window_);
+    strategy_->Show(tables_->Ready() ? charts_->Get() : nullptr, broken_);
+    if (first) PlaceBeside(*strategy_, window_);
+    strategy_->show();
+    strategy_->raise();
+    strategy_->activateWindow();
 }
 
 bool Trainer::AllowPress(const ButtonEntry& entry) {
@@ -175,7 +202,8 @@ void Trainer::AskBeforeDraw(const session::HoldAdvice& advice, int hold) {
     box->setObjectName(QStringLiteral("MistakeWarning"));
     box->setInformativeText(tr("Your hold: %1, worth %2 credits.\nThe best hold: %3, worth %4 credits.")
                                 .arg(KeptCards(advice.deal, hold), CreditsText(advice.Value(hold)),
-                                     KeptCards(advice.deal, advice.Best()), CreditsText(advice.Value(advice.Best()))));
+                                     KeptCards(advice.deal, advice.Best()), CreditsText(advice.Value(advice.Best())))
+                            + (BasicChart() ? QStringLiteral("\n") + BrokenRuleText(*BasicChart(), advice, hold) : QString()));
     SpeakCardsInWords(box);
     // Room for each line whole.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "session/broken_lines.h"
 #include "session/hold_advice.h"
 #include "session/session_tracker.h"
 
@@ -20,14 +21,16 @@ namespace velmora::ui {
 
 class AdvisorPanel;
 class StatisticsWindow;
+class StrategyCharts;
 class StrategyTables;
+class StrategyWindow;
 class TableWindow;
 
 // The trainer's extras on the table window, each off until the player turns
 // it on from the table's menu (right-click, the menu key or Shift+F10) or
 // its key: the best-hold advisor
-// panel (F2), the warning before a costly draw (F3) and the session
-// statistics (F4). It watches the game after every event and keeps the
+// panel (F2), the warning before a costly draw (F3), the session
+// statistics (F4) and the strategy chart (F5). It watches the game after every event and keeps the
 // session's statistics whether or not anything is on show; it never changes
 // a rule, a timer or a caption of the table. It makes itself the window's
 // press filter, and lives as long as the window.
@@ -57,17 +60,23 @@ private:
     void SetPanelShown(bool shown);
     void UpdatePanel();
     void ShowStatistics();
+    void ShowStrategy();
     void AskBeforeDraw(const session::HoldAdvice& advice, int hold);
+    // The basic chart of this table's pays, or null until it is worked out.
+    const strategy::Chart* BasicChart() const;
     const session::HoldAdvice& AdviceFor(const session::SessionTracker::Hand& hand);
 
     TableWindow& window_;
     session::SessionTracker tracker_;
     StrategyTables* tables_;
+    StrategyCharts* charts_;
+    session::BrokenLineCount broken_;
     QMenu* menu_;
     QAction* panelAction_;
     QAction* warningAction_;
     AdvisorPanel* panel_ = nullptr;
     QPointer<StatisticsWindow> statistics_;
+    QPointer<StrategyWindow> strategy_;
     QPointer<QMessageBox> warning_;
     std::optional<session::HoldAdvice> advice_;  // of the last deal asked about
 };
