@@ -1,5 +1,6 @@
 // The strategy advisor: its first use, which builds its tables; the 32 hold
-// values of one deal; perfect play over the whole game, for three pay tables.
+// values of one deal; perfect play over the whole game, and the three
+// strategy charts, for three pay tables.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <random>
 #include <vector>
 
+#include "strategy/chart.h"
 #include "strategy/hold_values.h"
 #include "strategy/perfect_play.h"
 #include "strategy/subset_counts.h"
@@ -114,6 +116,25 @@ void Sweep(benchmark::State& state, Pays pays) {
 BENCHMARK_CAPTURE(Sweep, game, GamePays())->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Sweep, nine_six, NineSixPays())->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Sweep, eight_five, EightFivePays())->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// The basic, exact and beginner charts together, tables built beforehand;
+// "lines" and "exceptions" are the basic chart's lines and the exact chart's
+// exceptions.
+void Charts(benchmark::State& state, Pays pays) {
+    WarmUp();
+    std::size_t lines = 0, exceptions = 0;
+    for (auto _ : state) {
+        const strategy::Charts charts = DeriveCharts(pays);
+        lines = charts.basic.lines.size();
+        exceptions = 0;
+        for (const ChartLine& line : charts.exact.lines) exceptions += line.exceptions.size();
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+    state.counters["exceptions"] = static_cast<double>(exceptions);
+}
+BENCHMARK_CAPTURE(Charts, game, GamePays())->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Charts, nine_six, NineSixPays())->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Charts, eight_five, EightFivePays())->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace velmora::strategy

@@ -16,7 +16,7 @@ namespace {
 // each suit), so a deal is played only when its masks are in decreasing order,
 // and stands for as many deals as there are different orders of its masks:
 // 24 divided by n! for each value shared by n of them.
-int DealsRepresented(const std::array<unsigned, 4>& masks) {
+int DealsRepresentedByMasks(const std::array<unsigned, 4>& masks) {
     if (!std::is_sorted(masks.begin(), masks.end(), std::greater<>())) return 0;
     int deals = 24;
     int run = 1;  // masks equal to masks[i - 1] so far
@@ -33,6 +33,12 @@ int DealsRepresented(const std::array<unsigned, 4>& masks) {
 
 }  // namespace
 
+int DealsRepresented(const Deal& deal) {
+    std::array<unsigned, 4> masks{};
+    for (const int code : deal) masks[BlockOf(code) - 1] |= 1u << RankOf(code);
+    return DealsRepresentedByMasks(masks);
+}
+
 PerfectPlayOdds SweepPerfectPlay(const Pays& pays) {
     // Final hands by class and by cards drawn, each weighted by the deals the
     // played deal stands for; exact integers, divided once at the end.
@@ -41,9 +47,7 @@ PerfectPlayOdds SweepPerfectPlay(const Pays& pays) {
     std::int64_t deals = 0;
 
     ForEveryHand([&](const Deal& deal) {
-        std::array<unsigned, 4> masks{};
-        for (const int code : deal) masks[BlockOf(code) - 1] |= 1u << RankOf(code);
-        const int weight = DealsRepresented(masks);
+        const int weight = DealsRepresented(deal);
         if (weight == 0) return;
         const HoldValueSet values = HoldValues(deal, pays);
         const int hold = BestHold(values);
