@@ -9,11 +9,17 @@
 #include <QShortcut>
 
 #include "session/costly_draw.h"
+#include "session/table_reading.h"
+#include "table/card_code.h"
 #include "table/control_table.h"
+#include "table/random_source.h"
 #include "ui/accessibility.h"
 #include "ui/advisor_panel.h"
+#include "ui/chart_source.h"
 #include "ui/geometry.h"
+#include "ui/hand_analyzer.h"
 #include "ui/hold_text.h"
+#include "ui/practice_window.h"
 #include "ui/statistics_window.h"
 #include "ui/strategy_tables.h"
 #include "ui/table_window.h"
@@ -30,11 +36,13 @@
 namespace velmora::ui {
 
 Trainer::Trainer(TableWindow& window)
-    : QObject(&window), window_(window), tables_(new StrategyTables(this)), menu_(new QMenu(&window)) {
+    : QObject(&window), window_(window), tables_(new StrategyTables(this)), charts_(new ChartSource(this)), menu_(new QMenu(&window)) {
     menu_->setObjectName(QStringLiteral("TrainerMenu"));
     panelAction_ = AddAction(tr("Best-hold advisor"), Qt::Key_F2, "AdvisorAction");
     warningAction_ = AddAction(tr("Warn before a costly draw"), Qt::Key_F3, "WarningAction");
     QAction* statistics = AddAction(tr("Session statistics\u2026"), Qt::Key_F4, "StatisticsAction");
+    QAction* analyzer = AddAction(tr("Hand analyzer\u2026"), Qt::Key_F6, "AnalyzerAction");
+    QAction* practice = AddAction(tr("Practice\u2026"), Qt::Key_F7, "PracticeAction");
     panelAction_->setCheckable(true);
     warningAction_->setCheckable(true);
     connect(panelAction_, &QAction::toggled, this, &Trainer::SetPanelShown);
@@ -42,6 +50,8 @@ Trainer::Trainer(TableWindow& window)
         if (on) tables_->Build();
     });
     connect(statistics, &QAction::triggered, this, &Trainer::ShowStatistics);
+    connect(analyzer, &QAction::triggered, this, &Trainer::ShowAnalyzer);
+    connect(practice, &QAction::triggered, this, &Trainer::ShowPractice);
     // The keyboard opens the menu as desktops do: the menu key, or Shift+F10.
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
         connect(new QShortcut(keys, &window_), &QShortcut::activated, this, &Trainer::ShowMenuFromKeyboard);
@@ -95,6 +105,7 @@ void Trainer::Refresh() {
     if (tables_->Ready()) tracker_.Assess();
     if (panel_ && panel_->isVisible()) UpdatePanel();
     if (statistics_ && statistics_->isVisible()) statistics_->Show(tracker_, !tracker_.AllAssessed());
+    if (analyzer_ && analyzer_->isVisible()) analyzer_->Refresh();
 }
 
 // The panel lies right of the table, whose own area stays as it is.
@@ -142,13 +153,48 @@ void Trainer::ShowStatistics() {
     const bool first = !statistics_;
     if (first) statistics_ = new StatisticsWindow(&window_);
     statistics_->Show(tracker_, !tracker_.AllAssessed());
-    if (first) {
-        statistics_->adjustSize();
-        PlaceBeside(*statistics_, window_);
+    if (first) statistics_->adjustSize();
+    ShowBeside(*statistics_);
+}
+
+void Trainer::ShowAnalyzer() {
+    if (!analyzer_) {
+        analyzer_ = new HandAnalyzer(&window_, *tables_, *charts_, [this]() -> std::optional<strategy::Deal> {
+            for (int slot = 1; slot <= kSlotCount; ++slot)
+                if (!IsCardCode(window_.Model().State().Picture[slot].Frame)) return std::nullopt;
+            return session::DealOf(window_.Model());
+        });
+        ShowBeside(*analyzer_);
     }
-    statistics_->show();
-    statistics_->raise();
-    statistics_->activateWindow();
+    analyzer_->Refresh();
+    analyzer_->show();
+    analyzer_->raise();
+    analyzer_->activateWindow();
+}
+
+void Trainer::ShowPractice() {
+    if (!practice_) {
+        if (!practiceRandom_)
+            practiceRandom_ = std::make_unique<ClockSeededGenerator>(TimeOfDayReading(), TimeOfDayReading);
+        practice_ = new PracticeWindow(&window_, *tables_, *charts_, *practiceRandom_);
+        practice_->adjustSize();
+        ShowBeside(*practice_);
+    }
+    practice_->show();
+    practice_->raise();
+    practice_->activateWindow();
+}
+
+// A window opened for the first time lies beside the table.
+void Trainer::ShowBeside(QWidget& extra) {
+    if (!extra.isVisible() && !extra.property("placed").toBool()) {
+        PlaceBeside(extra, window_);
+        extra.setProperty("placed", true);
+        if (&extra != statistics_) extra.addActions(menu_->actions());  // the trainer's keys work there too
+    }
+    extra.show();
+    extra.raise();
+    extra.activateWindow();
 }
 
 bool Trainer::AllowPress(const ButtonEntry& entry) {

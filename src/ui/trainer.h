@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "session/hold_advice.h"
@@ -14,11 +15,15 @@ class QMessageBox;
 
 namespace velmora {
 struct ButtonEntry;
+class RandomSource;
 }
 
 namespace velmora::ui {
 
 class AdvisorPanel;
+class ChartSource;
+class HandAnalyzer;
+class PracticeWindow;
 class StatisticsWindow;
 class StrategyTables;
 class TableWindow;
@@ -26,8 +31,8 @@ class TableWindow;
 // The trainer's extras on the table window, each off until the player turns
 // it on from the table's menu (right-click, the menu key or Shift+F10) or
 // its key: the best-hold advisor
-// panel (F2), the warning before a costly draw (F3) and the session
-// statistics (F4). It watches the game after every event and keeps the
+// panel (F2), the warning before a costly draw (F3), the session
+// statistics (F4), the hand analyzer (F6) and practice (F7). It watches the game after every event and keeps the
 // session's statistics whether or not anything is on show; it never changes
 // a rule, a timer or a caption of the table. It makes itself the window's
 // press filter, and lives as long as the window.
@@ -57,17 +62,24 @@ private:
     void SetPanelShown(bool shown);
     void UpdatePanel();
     void ShowStatistics();
+    void ShowAnalyzer();
+    void ShowPractice();
+    void ShowBeside(QWidget& extra);
     void AskBeforeDraw(const session::HoldAdvice& advice, int hold);
     const session::HoldAdvice& AdviceFor(const session::SessionTracker::Hand& hand);
 
     TableWindow& window_;
     session::SessionTracker tracker_;
     StrategyTables* tables_;
+    ChartSource* charts_;
     QMenu* menu_;
     QAction* panelAction_;
     QAction* warningAction_;
     AdvisorPanel* panel_ = nullptr;
     QPointer<StatisticsWindow> statistics_;
+    QPointer<HandAnalyzer> analyzer_;
+    QPointer<PracticeWindow> practice_;
+    std::unique_ptr<RandomSource> practiceRandom_;  // practice's own deck
     QPointer<QMessageBox> warning_;
     std::optional<session::HoldAdvice> advice_;  // of the last deal asked about
 };
