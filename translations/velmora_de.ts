@@ -69,6 +69,398 @@
         </message>
     </context>
     <context>
+        <name>Chart</name>
+        <message>
+            <source>T</source>
+            <comment>the Ten, on a strategy chart</comment>
+            <translation>10</translation>
+        </message>
+        <message>
+            <source>straight or better</source>
+            <translation>Straße oder besser</translation>
+        </message>
+        <message>
+            <source>high pair</source>
+            <translation>hohes Paar</translation>
+        </message>
+        <message>
+            <source>two pairs</source>
+            <translation>zwei Paare</translation>
+        </message>
+        <message>
+            <source>three of a kind</source>
+            <translation>Drilling</translation>
+        </message>
+        <message>
+            <source>straight</source>
+            <translation>Straße</translation>
+        </message>
+        <message>
+            <source>flush</source>
+            <translation>Flush</translation>
+        </message>
+        <message>
+            <source>full house</source>
+            <translation>Full House</translation>
+        </message>
+        <message>
+            <source>four of a kind</source>
+            <translation>Vierling</translation>
+        </message>
+        <message>
+            <source>straight flush</source>
+            <translation>Straight Flush</translation>
+        </message>
+        <message>
+            <source>royal flush</source>
+            <translation>Royal Flush</translation>
+        </message>
+        <message>
+            <source>draw five</source>
+            <translation>fünf neue ziehen</translation>
+        </message>
+        <message>
+            <source>low pair</source>
+            <translation>niedriges Paar</translation>
+        </message>
+        <message>
+            <source>other holds</source>
+            <translation>anderes Halten</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a royal flush</source>
+            <translation>
+                <numerusform>%n Karte zum Royal Flush</numerusform>
+                <numerusform>%n Karten zum Royal Flush</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an outside straight flush</source>
+            <translation>
+                <numerusform>%n Karte zum offenen Straight Flush</numerusform>
+                <numerusform>%n Karten zum offenen Straight Flush</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an inside straight flush</source>
+            <translation>
+                <numerusform>%n Karte zum Straight Flush mit Lücke</numerusform>
+                <numerusform>%n Karten zum Straight Flush mit Lücke</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a double inside straight flush</source>
+            <translation>
+                <numerusform>%n Karte zum Straight Flush mit zwei Lücken</numerusform>
+                <numerusform>%n Karten zum Straight Flush mit zwei Lücken</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a straight flush</source>
+            <translation>
+                <numerusform>%n Karte zum Straight Flush</numerusform>
+                <numerusform>%n Karten zum Straight Flush</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an outside straight</source>
+            <translation>
+                <numerusform>%n Karte zur offenen Straße</numerusform>
+                <numerusform>%n Karten zur offenen Straße</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an inside straight</source>
+            <translation>
+                <numerusform>%n Karte zur Straße mit Lücke</numerusform>
+                <numerusform>%n Karten zur Straße mit Lücke</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a double inside straight</source>
+            <translation>
+                <numerusform>%n Karte zur Straße mit zwei Lücken</numerusform>
+                <numerusform>%n Karten zur Straße mit zwei Lücken</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a straight</source>
+            <translation>
+                <numerusform>%n Karte zur Straße</numerusform>
+                <numerusform>%n Karten zur Straße</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a flush</source>
+            <translation>
+                <numerusform>%n Karte zum Flush</numerusform>
+                <numerusform>%n Karten zum Flush</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 with no high cards</source>
+            <translation>%1 ohne hohe Karte</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 with %n high cards</source>
+            <translation>
+                <numerusform>%1, davon %n hohe Karte</numerusform>
+                <numerusform>%1, davon %n hohe Karten</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 with 1 high card</source>
+            <translation>%1, davon 1 hohe Karte</translation>
+        </message>
+        <message>
+            <source>1 high card</source>
+            <translation>1 hohe Karte</translation>
+        </message>
+        <message numerus="yes">
+            <source>suited %n high cards</source>
+            <translation>
+                <numerusform>%n hohe Karte in einer Farbe</numerusform>
+                <numerusform>%n hohe Karten in einer Farbe</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n high cards</source>
+            <translation>
+                <numerusform>%n hohe Karte</numerusform>
+                <numerusform>%n hohe Karten</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>suited %1</source>
+            <translation>%1 in einer Farbe</translation>
+        </message>
+        <message>
+            <source>an %1</source>
+            <comment>an Ace</comment>
+            <translation>ein %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>an Ace</comment>
+            <translation>ein gleichfarbiges %1</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>an Ace</comment>
+            <translation>ein andersfarbiges %1</translation>
+        </message>
+        <message>
+            <source>an %1</source>
+            <comment>an Eight</comment>
+            <translation>eine %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>an Eight</comment>
+            <translation>eine gleichfarbige %1</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>an Eight</comment>
+            <translation>eine andersfarbige %1</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a King</comment>
+            <translation>ein %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a King</comment>
+            <translation>ein gleichfarbiger %1</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a King</comment>
+            <translation>ein andersfarbiger %1</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a Queen</comment>
+            <translation>eine %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a Queen</comment>
+            <translation>eine gleichfarbige %1</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a Queen</comment>
+            <translation>eine andersfarbige %1</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a Jack</comment>
+            <translation>ein %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a Jack</comment>
+            <translation>ein gleichfarbiger %1</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a Jack</comment>
+            <translation>ein andersfarbiger %1</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a number card</comment>
+            <translation>eine %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a number card</comment>
+            <translation>eine gleichfarbige %1</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a number card</comment>
+            <translation>eine andersfarbige %1</translation>
+        </message>
+        <message>
+            <source>%1 or lower</source>
+            <comment>a rank</comment>
+            <translation>%1 oder niedriger</translation>
+        </message>
+        <message>
+            <source>offsuit</source>
+            <comment>two discards are ...</comment>
+            <translation>andersfarbig</translation>
+        </message>
+        <message>
+            <source>suited</source>
+            <comment>two discards are ...</comment>
+            <translation>gleichfarbig</translation>
+        </message>
+        <message>
+            <source>%1 or lower</source>
+            <comment>two discards are ...</comment>
+            <translation>höchstens %1</translation>
+        </message>
+        <message>
+            <source>suited %1 or lower</source>
+            <comment>two discards are ...</comment>
+            <translation>gleichfarbig und höchstens %1</translation>
+        </message>
+        <message>
+            <source>offsuit %1 or lower</source>
+            <comment>two discards are ...</comment>
+            <translation>andersfarbig und höchstens %1</translation>
+        </message>
+        <message>
+            <source>%1s</source>
+            <comment>two discards are ...</comment>
+            <translation>%1er</translation>
+        </message>
+        <message>
+            <source>suited %1s</source>
+            <comment>two discards are ...</comment>
+            <translation>gleichfarbige %1er</translation>
+        </message>
+        <message>
+            <source>offsuit %1s</source>
+            <comment>two discards are ...</comment>
+            <translation>andersfarbige %1er</translation>
+        </message>
+        <message>
+            <source>a held card is %1</source>
+            <translation>eine gehaltene Karte %1 ist</translation>
+        </message>
+        <message>
+            <source>no held card is %1</source>
+            <translation>keine gehaltene Karte %1 ist</translation>
+        </message>
+        <message>
+            <source>two discards are %1</source>
+            <translation>zwei abgelegte Karten %1 sind</translation>
+        </message>
+        <message>
+            <source>no two discards are %1</source>
+            <translation>weniger als zwei abgelegte Karten %1 sind</translation>
+        </message>
+        <message>
+            <source>a card is discarded</source>
+            <translation>eine Karte abgelegt wird</translation>
+        </message>
+        <message>
+            <source>no card is discarded</source>
+            <translation>keine Karte abgelegt wird</translation>
+        </message>
+        <message>
+            <source>a discard is suited</source>
+            <translation>eine abgelegte Karte gleichfarbig ist</translation>
+        </message>
+        <message>
+            <source>a discard is offsuit</source>
+            <translation>eine abgelegte Karte andersfarbig ist</translation>
+        </message>
+        <message>
+            <source>no discard is suited</source>
+            <translation>keine abgelegte Karte gleichfarbig ist</translation>
+        </message>
+        <message>
+            <source>no discard is offsuit</source>
+            <translation>keine abgelegte Karte andersfarbig ist</translation>
+        </message>
+        <message>
+            <source>a discard is %1</source>
+            <translation>eine abgelegte Karte %1 ist</translation>
+        </message>
+        <message>
+            <source>no discard is %1</source>
+            <translation>keine abgelegte Karte %1 ist</translation>
+        </message>
+        <message>
+            <source>%1 and %2</source>
+            <comment>two conditions</comment>
+            <translation>%1 und %2</translation>
+        </message>
+        <message>
+            <source>but hold %1</source>
+            <translation>aber %1 halten</translation>
+        </message>
+        <message>
+            <source>but hold %1 when %2</source>
+            <translation>aber %1 halten, wenn %2</translation>
+        </message>
+        <message>
+            <source>exact</source>
+            <comment>a strategy chart</comment>
+            <translation>exakt</translation>
+        </message>
+        <message>
+            <source>beginner</source>
+            <comment>a strategy chart</comment>
+            <translation>für Einsteiger</translation>
+        </message>
+        <message>
+            <source>basic</source>
+            <comment>a strategy chart</comment>
+            <translation>Basis</translation>
+        </message>
+        <message>
+            <source>line %1</source>
+            <comment>of a strategy chart</comment>
+            <translation>Zeile %1</translation>
+        </message>
+        <message>
+            <source>%1, no chart line</source>
+            <translation>%1, keine Zeile der Tabelle</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <comment>a hold&apos;s kind, its chart line</comment>
+            <translation>%1, %2</translation>
+        </message>
+    </context>
+    <context>
         <name>CommandLine</name>
         <message>
             <source>Velmora: Jacks or Better video poker with a big-or-small double-up.</source>

@@ -69,6 +69,398 @@
         </message>
     </context>
     <context>
+        <name>Chart</name>
+        <message>
+            <source>T</source>
+            <comment>the Ten, on a strategy chart</comment>
+            <translation>10</translation>
+        </message>
+        <message>
+            <source>straight or better</source>
+            <translation>escalera o mejor</translation>
+        </message>
+        <message>
+            <source>high pair</source>
+            <translation>pareja alta</translation>
+        </message>
+        <message>
+            <source>two pairs</source>
+            <translation>doble pareja</translation>
+        </message>
+        <message>
+            <source>three of a kind</source>
+            <translation>trío</translation>
+        </message>
+        <message>
+            <source>straight</source>
+            <translation>escalera</translation>
+        </message>
+        <message>
+            <source>flush</source>
+            <translation>color</translation>
+        </message>
+        <message>
+            <source>full house</source>
+            <translation>full</translation>
+        </message>
+        <message>
+            <source>four of a kind</source>
+            <translation>póker</translation>
+        </message>
+        <message>
+            <source>straight flush</source>
+            <translation>escalera de color</translation>
+        </message>
+        <message>
+            <source>royal flush</source>
+            <translation>escalera real</translation>
+        </message>
+        <message>
+            <source>draw five</source>
+            <translation>robar cinco cartas</translation>
+        </message>
+        <message>
+            <source>low pair</source>
+            <translation>pareja baja</translation>
+        </message>
+        <message>
+            <source>other holds</source>
+            <translation>otras retenciones</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a royal flush</source>
+            <translation>
+                <numerusform>%n carta para escalera real</numerusform>
+                <numerusform>%n cartas para escalera real</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an outside straight flush</source>
+            <translation>
+                <numerusform>%n carta para escalera de color abierta</numerusform>
+                <numerusform>%n cartas para escalera de color abierta</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an inside straight flush</source>
+            <translation>
+                <numerusform>%n carta para escalera de color interna</numerusform>
+                <numerusform>%n cartas para escalera de color interna</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a double inside straight flush</source>
+            <translation>
+                <numerusform>%n carta para escalera de color con dos huecos</numerusform>
+                <numerusform>%n cartas para escalera de color con dos huecos</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a straight flush</source>
+            <translation>
+                <numerusform>%n carta para escalera de color</numerusform>
+                <numerusform>%n cartas para escalera de color</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an outside straight</source>
+            <translation>
+                <numerusform>%n carta para escalera abierta</numerusform>
+                <numerusform>%n cartas para escalera abierta</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an inside straight</source>
+            <translation>
+                <numerusform>%n carta para escalera interna</numerusform>
+                <numerusform>%n cartas para escalera interna</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a double inside straight</source>
+            <translation>
+                <numerusform>%n carta para escalera con dos huecos</numerusform>
+                <numerusform>%n cartas para escalera con dos huecos</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a straight</source>
+            <translation>
+                <numerusform>%n carta para escalera</numerusform>
+                <numerusform>%n cartas para escalera</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a flush</source>
+            <translation>
+                <numerusform>%n carta para color</numerusform>
+                <numerusform>%n cartas para color</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 with no high cards</source>
+            <translation>%1, ninguna alta</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 with %n high cards</source>
+            <translation>
+                <numerusform>%1, %n de ellas alta</numerusform>
+                <numerusform>%1, %n de ellas altas</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 with 1 high card</source>
+            <translation>%1, 1 de ellas alta</translation>
+        </message>
+        <message>
+            <source>1 high card</source>
+            <translation>1 carta alta</translation>
+        </message>
+        <message numerus="yes">
+            <source>suited %n high cards</source>
+            <translation>
+                <numerusform>%n carta alta del mismo palo</numerusform>
+                <numerusform>%n cartas altas del mismo palo</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n high cards</source>
+            <translation>
+                <numerusform>%n carta alta</numerusform>
+                <numerusform>%n cartas altas</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>suited %1</source>
+            <translation>%1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an %1</source>
+            <comment>an Ace</comment>
+            <translation>un %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>an Ace</comment>
+            <translation>un %1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>an Ace</comment>
+            <translation>un %1 de otro palo</translation>
+        </message>
+        <message>
+            <source>an %1</source>
+            <comment>an Eight</comment>
+            <translation>un %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>an Eight</comment>
+            <translation>un %1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>an Eight</comment>
+            <translation>un %1 de otro palo</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a King</comment>
+            <translation>un %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a King</comment>
+            <translation>un %1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a King</comment>
+            <translation>un %1 de otro palo</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a Queen</comment>
+            <translation>una %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a Queen</comment>
+            <translation>una %1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a Queen</comment>
+            <translation>una %1 de otro palo</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a Jack</comment>
+            <translation>una %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a Jack</comment>
+            <translation>una %1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a Jack</comment>
+            <translation>una %1 de otro palo</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a number card</comment>
+            <translation>un %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a number card</comment>
+            <translation>un %1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a number card</comment>
+            <translation>un %1 de otro palo</translation>
+        </message>
+        <message>
+            <source>%1 or lower</source>
+            <comment>a rank</comment>
+            <translation>%1 o menor</translation>
+        </message>
+        <message>
+            <source>offsuit</source>
+            <comment>two discards are ...</comment>
+            <translation>de otro palo</translation>
+        </message>
+        <message>
+            <source>suited</source>
+            <comment>two discards are ...</comment>
+            <translation>del mismo palo</translation>
+        </message>
+        <message>
+            <source>%1 or lower</source>
+            <comment>two discards are ...</comment>
+            <translation>%1 o menores</translation>
+        </message>
+        <message>
+            <source>suited %1 or lower</source>
+            <comment>two discards are ...</comment>
+            <translation>%1 o menores del mismo palo</translation>
+        </message>
+        <message>
+            <source>offsuit %1 or lower</source>
+            <comment>two discards are ...</comment>
+            <translation>%1 o menores de otro palo</translation>
+        </message>
+        <message>
+            <source>%1s</source>
+            <comment>two discards are ...</comment>
+            <translation>%1</translation>
+        </message>
+        <message>
+            <source>suited %1s</source>
+            <comment>two discards are ...</comment>
+            <translation>%1 del mismo palo</translation>
+        </message>
+        <message>
+            <source>offsuit %1s</source>
+            <comment>two discards are ...</comment>
+            <translation>%1 de otro palo</translation>
+        </message>
+        <message>
+            <source>a held card is %1</source>
+            <translation>una carta retenida es %1</translation>
+        </message>
+        <message>
+            <source>no held card is %1</source>
+            <translation>ninguna carta retenida es %1</translation>
+        </message>
+        <message>
+            <source>two discards are %1</source>
+            <translation>dos cartas descartadas son %1</translation>
+        </message>
+        <message>
+            <source>no two discards are %1</source>
+            <translation>menos de dos cartas descartadas son %1</translation>
+        </message>
+        <message>
+            <source>a card is discarded</source>
+            <translation>se descarta una carta</translation>
+        </message>
+        <message>
+            <source>no card is discarded</source>
+            <translation>no se descarta ninguna carta</translation>
+        </message>
+        <message>
+            <source>a discard is suited</source>
+            <translation>una carta descartada es del mismo palo</translation>
+        </message>
+        <message>
+            <source>a discard is offsuit</source>
+            <translation>una carta descartada es de otro palo</translation>
+        </message>
+        <message>
+            <source>no discard is suited</source>
+            <translation>ninguna carta descartada es del mismo palo</translation>
+        </message>
+        <message>
+            <source>no discard is offsuit</source>
+            <translation>ninguna carta descartada es de otro palo</translation>
+        </message>
+        <message>
+            <source>a discard is %1</source>
+            <translation>una carta descartada es %1</translation>
+        </message>
+        <message>
+            <source>no discard is %1</source>
+            <translation>ninguna carta descartada es %1</translation>
+        </message>
+        <message>
+            <source>%1 and %2</source>
+            <comment>two conditions</comment>
+            <translation>%1 y %2</translation>
+        </message>
+        <message>
+            <source>but hold %1</source>
+            <translation>pero retener %1</translation>
+        </message>
+        <message>
+            <source>but hold %1 when %2</source>
+            <translation>pero retener %1 si %2</translation>
+        </message>
+        <message>
+            <source>exact</source>
+            <comment>a strategy chart</comment>
+            <translation>exacta</translation>
+        </message>
+        <message>
+            <source>beginner</source>
+            <comment>a strategy chart</comment>
+            <translation>para principiantes</translation>
+        </message>
+        <message>
+            <source>basic</source>
+            <comment>a strategy chart</comment>
+            <translation>básica</translation>
+        </message>
+        <message>
+            <source>line %1</source>
+            <comment>of a strategy chart</comment>
+            <translation>línea %1</translation>
+        </message>
+        <message>
+            <source>%1, no chart line</source>
+            <translation>%1, sin línea en la tabla</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <comment>a hold&apos;s kind, its chart line</comment>
+            <translation>%1, %2</translation>
+        </message>
+    </context>
+    <context>
         <name>CommandLine</name>
         <message>
             <source>Velmora: Jacks or Better video poker with a big-or-small double-up.</source>

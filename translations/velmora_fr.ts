@@ -69,6 +69,398 @@
         </message>
     </context>
     <context>
+        <name>Chart</name>
+        <message>
+            <source>T</source>
+            <comment>the Ten, on a strategy chart</comment>
+            <translation>10</translation>
+        </message>
+        <message>
+            <source>straight or better</source>
+            <translation>quinte ou mieux</translation>
+        </message>
+        <message>
+            <source>high pair</source>
+            <translation>paire haute</translation>
+        </message>
+        <message>
+            <source>two pairs</source>
+            <translation>deux paires</translation>
+        </message>
+        <message>
+            <source>three of a kind</source>
+            <translation>brelan</translation>
+        </message>
+        <message>
+            <source>straight</source>
+            <translation>quinte</translation>
+        </message>
+        <message>
+            <source>flush</source>
+            <translation>couleur</translation>
+        </message>
+        <message>
+            <source>full house</source>
+            <translation>full</translation>
+        </message>
+        <message>
+            <source>four of a kind</source>
+            <translation>carré</translation>
+        </message>
+        <message>
+            <source>straight flush</source>
+            <translation>quinte flush</translation>
+        </message>
+        <message>
+            <source>royal flush</source>
+            <translation>quinte royale</translation>
+        </message>
+        <message>
+            <source>draw five</source>
+            <translation>tirer cinq cartes</translation>
+        </message>
+        <message>
+            <source>low pair</source>
+            <translation>petite paire</translation>
+        </message>
+        <message>
+            <source>other holds</source>
+            <translation>autres choix</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a royal flush</source>
+            <translation>
+                <numerusform>%n carte pour une quinte royale</numerusform>
+                <numerusform>%n cartes pour une quinte royale</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an outside straight flush</source>
+            <translation>
+                <numerusform>%n carte pour une quinte flush ouverte</numerusform>
+                <numerusform>%n cartes pour une quinte flush ouverte</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an inside straight flush</source>
+            <translation>
+                <numerusform>%n carte pour une quinte flush ventrale</numerusform>
+                <numerusform>%n cartes pour une quinte flush ventrale</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a double inside straight flush</source>
+            <translation>
+                <numerusform>%n carte pour une quinte flush à deux trous</numerusform>
+                <numerusform>%n cartes pour une quinte flush à deux trous</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a straight flush</source>
+            <translation>
+                <numerusform>%n carte pour une quinte flush</numerusform>
+                <numerusform>%n cartes pour une quinte flush</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an outside straight</source>
+            <translation>
+                <numerusform>%n carte pour une quinte ouverte</numerusform>
+                <numerusform>%n cartes pour une quinte ouverte</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to an inside straight</source>
+            <translation>
+                <numerusform>%n carte pour une quinte ventrale</numerusform>
+                <numerusform>%n cartes pour une quinte ventrale</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a double inside straight</source>
+            <translation>
+                <numerusform>%n carte pour une quinte à deux trous</numerusform>
+                <numerusform>%n cartes pour une quinte à deux trous</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a straight</source>
+            <translation>
+                <numerusform>%n carte pour une quinte</numerusform>
+                <numerusform>%n cartes pour une quinte</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n to a flush</source>
+            <translation>
+                <numerusform>%n carte pour une couleur</numerusform>
+                <numerusform>%n cartes pour une couleur</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 with no high cards</source>
+            <translation>%1 sans carte haute</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 with %n high cards</source>
+            <translation>
+                <numerusform>%1 avec %n carte haute</numerusform>
+                <numerusform>%1 avec %n cartes hautes</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 with 1 high card</source>
+            <translation>%1 avec 1 carte haute</translation>
+        </message>
+        <message>
+            <source>1 high card</source>
+            <translation>1 carte haute</translation>
+        </message>
+        <message numerus="yes">
+            <source>suited %n high cards</source>
+            <translation>
+                <numerusform>%n carte haute assortie</numerusform>
+                <numerusform>%n cartes hautes assorties</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>%n high cards</source>
+            <translation>
+                <numerusform>%n carte haute</numerusform>
+                <numerusform>%n cartes hautes</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>suited %1</source>
+            <translation>%1 assortis</translation>
+        </message>
+        <message>
+            <source>an %1</source>
+            <comment>an Ace</comment>
+            <translation>un %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>an Ace</comment>
+            <translation>un %1 de la même couleur</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>an Ace</comment>
+            <translation>un %1 d’une autre couleur</translation>
+        </message>
+        <message>
+            <source>an %1</source>
+            <comment>an Eight</comment>
+            <translation>un %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>an Eight</comment>
+            <translation>un %1 de la même couleur</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>an Eight</comment>
+            <translation>un %1 d’une autre couleur</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a King</comment>
+            <translation>un %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a King</comment>
+            <translation>un %1 de la même couleur</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a King</comment>
+            <translation>un %1 d’une autre couleur</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a Queen</comment>
+            <translation>une %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a Queen</comment>
+            <translation>une %1 de la même couleur</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a Queen</comment>
+            <translation>une %1 d’une autre couleur</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a Jack</comment>
+            <translation>un %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a Jack</comment>
+            <translation>un %1 de la même couleur</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a Jack</comment>
+            <translation>un %1 d’une autre couleur</translation>
+        </message>
+        <message>
+            <source>a %1</source>
+            <comment>a number card</comment>
+            <translation>un %1</translation>
+        </message>
+        <message>
+            <source>a suited %1</source>
+            <comment>a number card</comment>
+            <translation>un %1 de la même couleur</translation>
+        </message>
+        <message>
+            <source>an offsuit %1</source>
+            <comment>a number card</comment>
+            <translation>un %1 d’une autre couleur</translation>
+        </message>
+        <message>
+            <source>%1 or lower</source>
+            <comment>a rank</comment>
+            <translation>%1 ou moins</translation>
+        </message>
+        <message>
+            <source>offsuit</source>
+            <comment>two discards are ...</comment>
+            <translation>d’une autre couleur</translation>
+        </message>
+        <message>
+            <source>suited</source>
+            <comment>two discards are ...</comment>
+            <translation>de la même couleur</translation>
+        </message>
+        <message>
+            <source>%1 or lower</source>
+            <comment>two discards are ...</comment>
+            <translation>des %1 ou moins</translation>
+        </message>
+        <message>
+            <source>suited %1 or lower</source>
+            <comment>two discards are ...</comment>
+            <translation>des %1 ou moins de la même couleur</translation>
+        </message>
+        <message>
+            <source>offsuit %1 or lower</source>
+            <comment>two discards are ...</comment>
+            <translation>des %1 ou moins d’une autre couleur</translation>
+        </message>
+        <message>
+            <source>%1s</source>
+            <comment>two discards are ...</comment>
+            <translation>des %1</translation>
+        </message>
+        <message>
+            <source>suited %1s</source>
+            <comment>two discards are ...</comment>
+            <translation>des %1 de la même couleur</translation>
+        </message>
+        <message>
+            <source>offsuit %1s</source>
+            <comment>two discards are ...</comment>
+            <translation>des %1 d’une autre couleur</translation>
+        </message>
+        <message>
+            <source>a held card is %1</source>
+            <translation>une carte gardée est %1</translation>
+        </message>
+        <message>
+            <source>no held card is %1</source>
+            <translation>aucune carte gardée n’est %1</translation>
+        </message>
+        <message>
+            <source>two discards are %1</source>
+            <translation>deux cartes jetées sont %1</translation>
+        </message>
+        <message>
+            <source>no two discards are %1</source>
+            <translation>moins de deux cartes jetées sont %1</translation>
+        </message>
+        <message>
+            <source>a card is discarded</source>
+            <translation>une carte est jetée</translation>
+        </message>
+        <message>
+            <source>no card is discarded</source>
+            <translation>aucune carte n’est jetée</translation>
+        </message>
+        <message>
+            <source>a discard is suited</source>
+            <translation>une carte jetée est de la même couleur</translation>
+        </message>
+        <message>
+            <source>a discard is offsuit</source>
+            <translation>une carte jetée est d’une autre couleur</translation>
+        </message>
+        <message>
+            <source>no discard is suited</source>
+            <translation>aucune carte jetée n’est de la même couleur</translation>
+        </message>
+        <message>
+            <source>no discard is offsuit</source>
+            <translation>aucune carte jetée n’est d’une autre couleur</translation>
+        </message>
+        <message>
+            <source>a discard is %1</source>
+            <translation>une carte jetée est %1</translation>
+        </message>
+        <message>
+            <source>no discard is %1</source>
+            <translation>aucune carte jetée n’est %1</translation>
+        </message>
+        <message>
+            <source>%1 and %2</source>
+            <comment>two conditions</comment>
+            <translation>%1 et %2</translation>
+        </message>
+        <message>
+            <source>but hold %1</source>
+            <translation>mais garder %1</translation>
+        </message>
+        <message>
+            <source>but hold %1 when %2</source>
+            <translation>mais garder %1 si %2</translation>
+        </message>
+        <message>
+            <source>exact</source>
+            <comment>a strategy chart</comment>
+            <translation>exacte</translation>
+        </message>
+        <message>
+            <source>beginner</source>
+            <comment>a strategy chart</comment>
+            <translation>pour débutants</translation>
+        </message>
+        <message>
+            <source>basic</source>
+            <comment>a strategy chart</comment>
+            <translation>de base</translation>
+        </message>
+        <message>
+            <source>line %1</source>
+            <comment>of a strategy chart</comment>
+            <translation>ligne %1</translation>
+        </message>
+        <message>
+            <source>%1, no chart line</source>
+            <translation>%1, aucune ligne du tableau</translation>
+        </message>
+        <message>
+            <source>%1, %2</source>
+            <comment>a hold&apos;s kind, its chart line</comment>
+            <translation>%1, %2</translation>
+        </message>
+    </context>
+    <context>
         <name>CommandLine</name>
         <message>
             <source>Velmora: Jacks or Better video poker with a big-or-small double-up.</source>
