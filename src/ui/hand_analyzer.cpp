@@ -19,6 +19,7 @@
 #include "ui/accessibility.h"
 #include "ui/card_names.h"
 #include "ui/chart_source.h"
+#include "ui/chart_text.h"
 #include "ui/hold_text.h"
 #include "ui/strategy_tables.h"
 
@@ -36,12 +37,10 @@ QString PaysText(const strategy::Pays& pays) {
 
 }  // namespace
 
-QString ChartLineText(const strategy::Chart& chart, int line) {
-    if (line < 1 || line > static_cast<int>(chart.lines.size())) return HandAnalyzer::tr("no line of the chart");
-    //: A line of a strategy chart: %1 is its number, %2 the kind of hold it names.
-    return HandAnalyzer::tr("line %1, %2")
-        .arg(line)
-        .arg(QString::fromStdString(strategy::KindName(chart.lines[static_cast<std::size_t>(line - 1)].kind)));
+QString HoldLineText(const strategy::Chart& chart, const strategy::Deal& deal, int hold) {
+    const int line = strategy::LineOf(chart, deal, hold);
+    return KindOnLineText(line > 0 ? chart.lines[static_cast<std::size_t>(line - 1)].kind : strategy::KindOf(deal, hold),
+                          line);
 }
 
 HandAnalyzer::HandAnalyzer(QWidget* parent, StrategyTables& tables, ChartSource& charts, TableCards tableCards)
@@ -246,7 +245,7 @@ void HandAnalyzer::ShowValues() {
     const auto ranking = session::RankHolds(values);
     for (int row = 0; row < strategy::kHoldCount; ++row) {
         const int hold = ranking[static_cast<std::size_t>(row)];
-        const QString line = charts ? ChartLineText(charts->basic, strategy::LineOf(charts->basic, deal, hold))
+        const QString line = charts ? HoldLineText(charts->basic, deal, hold)
                                     : tr("working out\u2026");
         const QStringList texts{row == 0 ? tr("%1 best").arg(row + 1) : QString::number(row + 1), KeptCards(deal, hold),
                                 CreditsText(values[static_cast<std::size_t>(hold)]), line};

@@ -19,8 +19,9 @@ namespace velmora::ui {
 class ChartSource;
 class StrategyTables;
 
-// "line 6, 3 to a royal flush": a line of a chart in the player's words.
-QString ChartLineText(const strategy::Chart& chart, int line);
+// "3 to a royal flush, line 6": the line of `chart` that names the kind of
+// `hold`, in the player's words; the hold's own kind where no line does.
+QString HoldLineText(const strategy::Chart& chart, const strategy::Deal& deal, int hold);
 
 // The hand analyzer: any five cards, chosen on a grid of the 52 cards by
 // mouse or keyboard (arrow keys move, Space or Enter chooses) or taken from

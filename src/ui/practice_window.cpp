@@ -14,6 +14,7 @@
 #include "ui/accessibility.h"
 #include "ui/card_names.h"
 #include "ui/chart_source.h"
+#include "ui/chart_text.h"
 #include "ui/hand_analyzer.h"
 #include "ui/hold_text.h"
 #include "ui/strategy_tables.h"
@@ -158,10 +159,13 @@ void PracticeWindow::Check() {
                       : tr("The best hold."));
     QString details = tr("Your hold: %1, worth %2 (%3).")
                           .arg(KeptCards(hand_->deal, hold), value(hold),
-                               ChartLineText(chart, strategy::LineOf(chart, hand_->deal, hold)));
+                               HoldLineText(chart, hand_->deal, hold));
     if (cost > session::kSameValue)
         details += QLatin1Char('\n') + tr("The best hold: %1, worth %2.").arg(KeptCards(hand_->deal, hand_->best), value(hand_->best));
-    details += QLatin1Char('\n') + tr("The chart reads %1.").arg(ChartLineText(chart, hand_->line));
+    if (hand_->line > 0)
+        details += QLatin1Char('\n') + tr("The chart reads %1.")
+                                          .arg(KindOnLineText(chart.lines[static_cast<std::size_t>(hand_->line - 1)].kind,
+                                                              hand_->line));
     details += QLatin1Char('\n') + tr("Values are expected credits per credit bet, from a shuffled deck.");
     Say(details_, details);
     for (QPushButton* card : cards_) card->setEnabled(false);
@@ -201,7 +205,7 @@ void PracticeWindow::ShowLeaning() {
     }
     QStringList lines;
     if (dealer_)
-        for (const auto& [line, times] : dealer_->MissedLines()) lines << tr("line %1").arg(line);
+        for (const auto& [line, times] : dealer_->MissedLines()) lines << LineText(line);
     const QString missed = lines.isEmpty() ? tr("none yet") : lines.join(QStringLiteral(", "));
     Say(leaning_, tr("Deals lean towards the chart lines you have missed, %1 times as often as chance deals them "
                      "(missed so far: %2), and towards close decisions, where the best hold beats the next by less "
