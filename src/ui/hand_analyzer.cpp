@@ -114,7 +114,7 @@ HandAnalyzer::HandAnalyzer(QWidget* parent, StrategyTables& tables, ChartSource&
     holds_ = new QTableWidget(strategy::kHoldCount, 4, this);
     holds_->setObjectName(QStringLiteral("AnalyzerHolds"));
     holds_->setAccessibleName(tr("Every hold, best first"));
-    holds_->setHorizontalHeaderLabels({tr("Hold"), tr("Cards kept"), tr("Value"), tr("Chart line")});
+    holds_->setHorizontalHeaderLabels({tr("Rank"), tr("Cards kept"), tr("Value"), tr("Chart line")});
     holds_->verticalHeader()->hide();
     holds_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     holds_->setSelectionBehavior(QAbstractItemView::SelectRows);
