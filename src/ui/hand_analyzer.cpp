@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -121,7 +122,7 @@ HandAnalyzer::HandAnalyzer(QWidget* parent, StrategyTables& tables, ChartSource&
     holds_->setSelectionMode(QAbstractItemView::SingleSelection);
     holds_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     holds_->horizontalHeader()->setStretchLastSection(true);
-    holds_->setMinimumHeight(260);
+    holds_->setMinimumHeight(160);
 
     auto* layout = new QVBoxLayout(this);
     auto* gridLabel = new QLabel(tr("Choose five cards (arrow keys move, Space or Enter chooses):"), this);
@@ -132,12 +133,21 @@ HandAnalyzer::HandAnalyzer(QWidget* parent, StrategyTables& tables, ChartSource&
     layout->addLayout(paysRow);
     layout->addWidget(message_);
     layout->addWidget(holds_, 1);
-    resize(sizeHint().width(), sizeHint().height() + 120);
+    resize(sizeHint().width(), 0);
+    Fit(sizeHint().height() + 120);
 
     connect(&charts_, &ChartSource::ready, this, &HandAnalyzer::ShowValues);
     connect(&tables_, &StrategyTables::ready, this, &HandAnalyzer::ShowValues);
     tables_.Build();
     Refresh();
+}
+
+// Grows the window to `height` where the screen has room for it.
+void HandAnalyzer::Fit(int height) {
+    if (height <= this->height()) return;
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    const int room = screen ? screen->availableGeometry().height() - 40 : height;  // 40: the title bar
+    resize(width(), std::max(this->height(), std::min(height, room)));
 }
 
 void HandAnalyzer::Refresh() {
@@ -236,6 +246,7 @@ void HandAnalyzer::ShowValues() {
                          : tr("Working out the strategy chart for these pays\u2026");
     message_->setText(message);
     SetSpokenName(message_, message);
+    Fit(layout()->totalHeightForWidth(width()));
 
     holds_->setRowCount(pays && five && tables_.Ready() ? strategy::kHoldCount : 0);
     if (holds_->rowCount() == 0) return;

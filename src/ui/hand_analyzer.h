@@ -50,6 +50,7 @@ private:
     void Clear();
     std::optional<strategy::Pays> ChosenPays();
     void ShowValues();
+    void Fit(int height);
 
     StrategyTables& tables_;
     ChartSource& charts_;

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "session/hold_advice.h"
 #include "strategy/pays.h"
@@ -52,10 +53,13 @@ PracticeWindow::PracticeWindow(QWidget* parent, StrategyTables& tables, ChartSou
         card->setObjectName(QStringLiteral("PracticeCard%1").arg(slot));
         card->setCheckable(true);
         QFont big = card->font();
-        big.setPointSize(18);
+        big.setPointSize(16);
         card->setFont(big);
-        card->setMinimumSize(QFontMetrics(big).horizontalAdvance(QStringLiteral("10\u2660")) + 32,
-                             2 * QFontMetrics(big).lineSpacing() + 24);
+        big.setBold(true);  // as a held card shows it
+        const QFontMetrics metrics(big);
+        card->setMinimumWidth(std::max(metrics.horizontalAdvance(QStringLiteral("10\u2660")),
+                                       metrics.horizontalAdvance(tr("HELD"))) + 24);
+        card->setFixedHeight(2 * metrics.lineSpacing() + 24);
         card->setEnabled(false);
         connect(card, &QPushButton::toggled, this, &PracticeWindow::ShowCards);
         row->addWidget(card);
@@ -95,7 +99,7 @@ PracticeWindow::PracticeWindow(QWidget* parent, StrategyTables& tables, ChartSou
     layout->addWidget(leaning_);
     layout->addWidget(tallyText_);
     layout->addStretch(1);
-    setMinimumWidth(560);
+    resize(std::max(560, layout->minimumSize().width()), 0);
 
     connect(&charts_, &ChartSource::ready, this, &PracticeWindow::Start);
     connect(&tables_, &StrategyTables::ready, this, &PracticeWindow::Start);
@@ -196,11 +200,19 @@ void PracticeWindow::ShowCards() {
     Say(tallyText_, tr("Hands: %1. Best holds found: %2. Credits given up per 100 hands: %3.")
                         .arg(locale.toString(tally_.hands), locale.toString(tally_.bestFound),
                              locale.toString(tally_.GivenUpPerHundred(), 'f', 2)));
+    Fit();
+}
+
+// Room for every line whole, as the texts change length.
+void PracticeWindow::Fit() {
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height()) resize(width(), needed);
 }
 
 void PracticeWindow::ShowLeaning() {
     if (!lean_->isChecked()) {
         Say(leaning_, tr("Plain random deals: every hand is as likely as at a shuffled deck."));
+        Fit();
         return;
     }
     QStringList lines;
@@ -214,6 +226,7 @@ void PracticeWindow::ShowLeaning() {
                       .arg(missed)
                       .arg(QLocale().toString(session::kCloseGap, 'f', 2))
                       .arg(session::kCloseWeight));
+    Fit();
 }
 
 void PracticeWindow::keyPressEvent(QKeyEvent* event) {

@@ -42,6 +42,7 @@ private:
     void ToggleSlot(int slot);
     void ShowCards();
     void ShowLeaning();
+    void Fit();
     int Held() const;
 
     StrategyTables& tables_;

@@ -177,7 +177,6 @@ void Trainer::ShowPractice() {
         if (!practiceRandom_)
             practiceRandom_ = std::make_unique<ClockSeededGenerator>(TimeOfDayReading(), TimeOfDayReading);
         practice_ = new PracticeWindow(&window_, *tables_, *charts_, *practiceRandom_);
-        practice_->adjustSize();
         ShowBeside(*practice_);
     }
     practice_->show();
