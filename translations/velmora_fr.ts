@@ -1141,7 +1141,7 @@ Le meilleur choix : %3, vaut %4 crédits.</translation>
         </message>
         <message>
             <source>Chart line</source>
-            <translation>Ligne de la table</translation>
+            <translation>Ligne du tableau</translation>
         </message>
         <message>
             <source>Choose five cards (arrow keys move, Space or Enter chooses):</source>
@@ -1165,11 +1165,11 @@ Le meilleur choix : %3, vaut %4 crédits.</translation>
         </message>
         <message>
             <source>Every hold from the best down, valued from a shuffled deck in credits per credit bet, with its line of the basic chart for these pays.</source>
-            <translation>Tous les choix du meilleur au moins bon, évalués avec un paquet mélangé en crédits par crédit misé, avec leur ligne de la table de base pour ces gains.</translation>
+            <translation>Tous les choix du meilleur au moins bon, évalués avec un paquet mélangé en crédits par crédit misé, avec leur ligne du tableau de base pour ces gains.</translation>
         </message>
         <message>
             <source>Working out the strategy chart for these pays…</source>
-            <translation>Calcul de la table de stratégie pour ces gains…</translation>
+            <translation>Calcul du tableau de stratégie pour ces gains…</translation>
         </message>
         <message>
             <source>working out…</source>
@@ -1196,7 +1196,7 @@ Le meilleur choix : %3, vaut %4 crédits.</translation>
         </message>
         <message>
             <source>Working out the strategy chart for this table…</source>
-            <translation>Calcul de la table de stratégie de cette table…</translation>
+            <translation>Calcul du tableau de stratégie de cette table…</translation>
         </message>
         <message>
             <source>Which cards would you hold?</source>
@@ -1220,7 +1220,7 @@ Le meilleur choix : %3, vaut %4 crédits.</translation>
         </message>
         <message>
             <source>The chart reads %1.</source>
-            <translation>La table indique %1.</translation>
+            <translation>Le tableau indique %1.</translation>
         </message>
         <message>
             <source>Values are expected credits per credit bet, from a shuffled deck.</source>
@@ -1261,7 +1261,7 @@ Le meilleur choix : %3, vaut %4 crédits.</translation>
         </message>
         <message>
             <source>Deals lean towards the chart lines you have missed, %1 times as often as chance deals them (missed so far: %2), and towards close decisions, where the best hold beats the next by less than %3 credits (%4 times as often).</source>
-            <translation>Les donnes penchent vers les lignes de la table que vous avez manquées, %1 fois plus souvent que le hasard (manquées jusqu&apos;ici : %2), et vers les décisions serrées, où le meilleur choix dépasse le suivant de moins de %3 crédit (%4 fois plus souvent).</translation>
+            <translation>Les donnes penchent vers les lignes du tableau que vous avez manquées, %1 fois plus souvent que le hasard (manquées jusqu&apos;ici : %2), et vers les décisions serrées, où le meilleur choix dépasse le suivant de moins de %3 crédit (%4 fois plus souvent).</translation>
         </message>
     </context>
 </TS>
