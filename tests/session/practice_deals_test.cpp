@@ -1,7 +1,7 @@
 // Practice deals against counting: a deal has a pair of Jacks or better
 // with a probability worked out from the ranks alone; plain deals come at
 // that rate, leaning deals well above it once the line is missed, and close
-// decisions more often than plain deals bring them.
+// decisions more often than plain deals bring them, each by its weight.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -32,8 +32,12 @@ strategy::Chart HighPairChart() {
     return chart;
 }
 
+// The shares of the line and of close decisions among the deals; and, from
+// the same deals weighed as a leaning dealer weighs them, the shares that
+// leaning deals should show.
 struct Rates {
     double line, close;
+    double weighedLine, weighedClose;
 };
 
 Rates Deal(bool lean, std::uint64_t seed, int hands) {
@@ -42,13 +46,19 @@ Rates Deal(bool lean, std::uint64_t seed, int hands) {
     dealer.SetLeaning(lean);
     dealer.Missed(1);
     int line = 0, close = 0;
+    double weights = 0, weighedLine = 0, weighedClose = 0;
     for (int i = 0; i < hands; ++i) {
         const PracticeDeal deal = dealer.Next();
         EXPECT_EQ(deal.best, strategy::BestHold(deal.values));
+        const bool isClose = BestMargin(deal.values) < kCloseGap;
+        const int weight = (deal.line == 1 ? kMissedWeight : 1) * (isClose ? kCloseWeight : 1);
         line += deal.line == 1;
-        close += BestMargin(deal.values) < kCloseGap;
+        close += isClose;
+        weights += weight;
+        weighedLine += weight * (deal.line == 1);
+        weighedClose += weight * isClose;
     }
-    return {double(line) / hands, double(close) / hands};
+    return {double(line) / hands, double(close) / hands, weighedLine / weights, weighedClose / weights};
 }
 
 // Four standard deviations of a binomial share.
@@ -62,6 +72,10 @@ TEST(PracticeDeals, PlainDealsComeAtChanceAndLeaningDealsFavourMissedLinesAndClo
     const Rates leaning = Deal(true, 11, kHands);
     EXPECT_GT(leaning.line - natural, Tolerance(natural, kHands) + Tolerance(leaning.line, kHands));
     EXPECT_GT(leaning.close - plain.close, Tolerance(plain.close, kHands) + Tolerance(leaning.close, kHands));
+    // And by as much as the weights say: plain deals weighed predict the
+    // leaning shares (twice the tolerance, for the prediction's own spread).
+    EXPECT_NEAR(leaning.line, plain.weighedLine, 2 * Tolerance(plain.weighedLine, kHands));
+    EXPECT_NEAR(leaning.close, plain.weighedClose, 2 * Tolerance(plain.weighedClose, kHands));
 }
 
 TEST(PracticeDeals, TheTallyCountsBestHoldsAndWhatOthersGiveUp) {
