@@ -123,6 +123,10 @@ TEST_F(LearningWindows, PracticeHoldsWithTheDigitKeysChecksWithEnterAndKeepsTheT
                                                : QString("The best hold.")) << round;
         EXPECT_TRUE(details->text().startsWith("Your hold: " + KeptCards(deal.deal, hold) + ", worth " + CreditsText(values[hold])));
         EXPECT_EQ(practice->Tally().hands, round + 1);
+        if (cost > 1e-9)  // the deal's line is missed, and said so
+            EXPECT_TRUE(Find<QLabel>("Practice", "PracticeLeaning")->text().contains("missed so far: line " + QString::number(deal.line)));
+        Key(Qt::Key_1);  // the hold checked stays as it was
+        EXPECT_EQ(Find<QPushButton>("Practice", "PracticeCard1")->isChecked(), strategy::Keeps(hold, 1));
         Key(Qt::Key_Return);  // the next hand
         EXPECT_NE(practice->Hand()->deal, deal.deal);
     }
