@@ -60,7 +60,7 @@ HandAnalyzer::HandAnalyzer(QWidget* parent, StrategyTables& tables, ChartSource&
         card->setObjectName(QStringLiteral("Card%1").arg(code));
         card->setText(ShortCardName(code));
         card->setCheckable(true);
-        card->setFocusPolicy(Qt::StrongFocus);
+        card->setFocusPolicy(code == 1 ? Qt::StrongFocus : Qt::ClickFocus);
         card->setAccessibleName(CardName(code));
         card->setMinimumSize(40, 32);
         card->setStyleSheet(QStringLiteral("QToolButton { color: %1; font-size: 12pt; }"
@@ -155,12 +155,16 @@ void HandAnalyzer::Refresh() {
     ShowValues();
 }
 
-// Arrow keys move over the grid, Enter chooses as Space does.
+// Arrow keys move over the grid, Enter chooses as Space does. The grid is
+// one stop of the Tab key: the card last in focus.
 bool HandAnalyzer::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return false;
-    const auto* card = qobject_cast<QToolButton*>(watched);
-    const auto at = std::find(cards_.begin(), cards_.end(), card);
+    const auto at = std::find(cards_.begin(), cards_.end(), watched);
     if (at == cards_.end()) return false;
+    if (event->type() == QEvent::FocusIn) {
+        for (QToolButton* card : cards_) card->setFocusPolicy(card == *at ? Qt::StrongFocus : Qt::ClickFocus);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
     const int index = static_cast<int>(at - cards_.begin());
     int row = index / 13, column = index % 13;
     switch (static_cast<QKeyEvent*>(event)->key()) {
