@@ -1178,5 +1178,192 @@ Die beste Wahl: %3, Wert %4 Credits.</translation>
             <source>Strategy chart…</source>
             <translation>Strategietabelle…</translation>
         </message>
+        <message>
+            <source>Hand analyzer…</source>
+            <translation>Handanalyse…</translation>
+        </message>
+        <message>
+            <source>Practice…</source>
+            <translation>Übung…</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::HandAnalyzer</name>
+        <message>
+            <source>Velmora: hand analyzer</source>
+            <translation>Velmora: Handanalyse</translation>
+        </message>
+        <message>
+            <source>&amp;Take the table&apos;s cards</source>
+            <translation>Karten des &amp;Tisches nehmen</translation>
+        </message>
+        <message>
+            <source>C&amp;lear</source>
+            <translation>&amp;Leeren</translation>
+        </message>
+        <message>
+            <source>This table (%1)</source>
+            <translation>Dieser Tisch (%1)</translation>
+        </message>
+        <message>
+            <source>9/6 (%1)</source>
+            <translation>9/6 (%1)</translation>
+        </message>
+        <message>
+            <source>8/5 (%1)</source>
+            <translation>8/5 (%1)</translation>
+        </message>
+        <message>
+            <source>Your own pays</source>
+            <translation>Eigene Auszahlungen</translation>
+        </message>
+        <message>
+            <source>&amp;Pays:</source>
+            <translation>&amp;Auszahlungen:</translation>
+        </message>
+        <message>
+            <source>Your own pays, Royal Flush first</source>
+            <translation>Eigene Auszahlungen, Royal Flush zuerst</translation>
+        </message>
+        <message>
+            <source>Every hold, best first</source>
+            <translation>Jede Wahl, die beste zuerst</translation>
+        </message>
+        <message>
+            <source>Rank</source>
+            <translation>Rang</translation>
+        </message>
+        <message>
+            <source>Cards kept</source>
+            <translation>Gehaltene Karten</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>Chart line</source>
+            <translation>Zeile der Tabelle</translation>
+        </message>
+        <message>
+            <source>Choose five cards (arrow keys move, Space or Enter chooses):</source>
+            <translation>Wählen Sie fünf Karten (Pfeiltasten bewegen, Leertaste oder Eingabe wählt):</translation>
+        </message>
+        <message>
+            <source>Five cards are chosen already: take one back first.</source>
+            <translation>Fünf Karten sind schon gewählt: nehmen Sie zuerst eine zurück.</translation>
+        </message>
+        <message>
+            <source>Your own pays must be nine whole numbers from 1 to 100000, Royal Flush first, then Straight Flush, Four of a Kind, Full House, Flush, Straight, Three of a Kind, Two Pairs and Jacks or Better: for example 800/50/25/9/6/4/3/2/1.</source>
+            <translation>Eigene Auszahlungen müssen neun ganze Zahlen von 1 bis 100000 sein: Royal Flush zuerst, dann Straight Flush, Vierling, Full House, Flush, Straße, Drilling, Zwei Paare und Buben oder besser; zum Beispiel 800/50/25/9/6/4/3/2/1.</translation>
+        </message>
+        <message>
+            <source>Choose five cards: %1 chosen.</source>
+            <translation>Wählen Sie fünf Karten: %1 gewählt.</translation>
+        </message>
+        <message>
+            <source>Working out the value of every hold…</source>
+            <translation>Der Wert jeder Wahl wird berechnet…</translation>
+        </message>
+        <message>
+            <source>Every hold from the best down, valued from a shuffled deck in credits per credit bet, with its line of the basic chart for these pays.</source>
+            <translation>Jede Wahl von der besten abwärts, bewertet mit einem gemischten Stapel in Credits je gesetztem Credit, mit ihrer Zeile der Grundtabelle für diese Auszahlungen.</translation>
+        </message>
+        <message>
+            <source>Working out the strategy chart for these pays…</source>
+            <translation>Die Strategietabelle für diese Auszahlungen wird berechnet…</translation>
+        </message>
+        <message>
+            <source>working out…</source>
+            <translation>wird berechnet…</translation>
+        </message>
+        <message>
+            <source>%1 best</source>
+            <translation>%1 beste</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::PracticeWindow</name>
+        <message>
+            <source>Velmora: practice</source>
+            <translation>Velmora: Übung</translation>
+        </message>
+        <message>
+            <source>&amp;Lean the deals towards what I get wrong</source>
+            <translation>&amp;Verteilungen auf meine Fehler ausrichten</translation>
+        </message>
+        <message>
+            <source>Hold the cards you would keep (click them or press 1 to 5), then press Enter to check. Practice has its own deck and costs no credits.</source>
+            <translation>Halten Sie die Karten, die Sie behalten würden (anklicken oder 1 bis 5 drücken), und drücken Sie dann Eingabe zum Prüfen. Die Übung hat ihren eigenen Stapel und kostet keine Credits.</translation>
+        </message>
+        <message>
+            <source>Working out the strategy chart for this table…</source>
+            <translation>Die Strategietabelle für diesen Tisch wird berechnet…</translation>
+        </message>
+        <message>
+            <source>Which cards would you hold?</source>
+            <translation>Welche Karten würden Sie halten?</translation>
+        </message>
+        <message>
+            <source>Not the best hold: it gives up %1 credits per credit bet.</source>
+            <translation>Nicht die beste Wahl: sie verschenkt %1 Credits je gesetztem Credit.</translation>
+        </message>
+        <message>
+            <source>The best hold.</source>
+            <translation>Die beste Wahl.</translation>
+        </message>
+        <message>
+            <source>Your hold: %1, worth %2 (%3).</source>
+            <translation>Ihre Wahl: %1, Wert %2 (%3).</translation>
+        </message>
+        <message>
+            <source>The best hold: %1, worth %2.</source>
+            <translation>Die beste Wahl: %1, Wert %2.</translation>
+        </message>
+        <message>
+            <source>The chart reads %1.</source>
+            <translation>Die Tabelle sagt %1.</translation>
+        </message>
+        <message>
+            <source>Values are expected credits per credit bet, from a shuffled deck.</source>
+            <translation>Die Werte sind erwartete Credits je gesetztem Credit, mit einem gemischten Stapel.</translation>
+        </message>
+        <message>
+            <source>HELD</source>
+            <translation>GEHALTEN</translation>
+        </message>
+        <message>
+            <source>Card %1: %2%3</source>
+            <extracomment>A practice card for screen readers: %1 its slot, %2 the card, then whether it is held.</extracomment>
+            <translation>Karte %1: %2%3</translation>
+        </message>
+        <message>
+            <source>, held</source>
+            <translation>, gehalten</translation>
+        </message>
+        <message>
+            <source>&amp;Next hand (Enter)</source>
+            <translation>&amp;Nächste Hand (Eingabe)</translation>
+        </message>
+        <message>
+            <source>&amp;Check my hold (Enter)</source>
+            <translation>Meine Wahl &amp;prüfen (Eingabe)</translation>
+        </message>
+        <message>
+            <source>Hands: %1. Best holds found: %2. Credits given up per 100 hands: %3.</source>
+            <translation>Hände: %1. Beste Wahl getroffen: %2. Verschenkte Credits je 100 Hände: %3.</translation>
+        </message>
+        <message>
+            <source>Plain random deals: every hand is as likely as at a shuffled deck.</source>
+            <translation>Reine Zufallsverteilungen: jede Hand ist so wahrscheinlich wie bei einem gemischten Stapel.</translation>
+        </message>
+        <message>
+            <source>none yet</source>
+            <translation>noch keine</translation>
+        </message>
+        <message>
+            <source>Deals lean towards the chart lines you have missed, %1 times as often as chance deals them (missed so far: %2), and towards close decisions, where the best hold beats the next by less than %3 credits (%4 times as often).</source>
+            <translation>Die Verteilungen bevorzugen die Tabellenzeilen, die Sie verfehlt haben, %1-mal so oft wie der Zufall (bisher verfehlt: %2), und knappe Entscheidungen, bei denen die beste Wahl die nächste um weniger als %3 Credits übertrifft (%4-mal so oft).</translation>
+        </message>
     </context>
 </TS>

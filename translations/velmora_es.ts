@@ -1178,5 +1178,192 @@ La mejor opción: %3, vale %4 créditos.</translation>
             <source>Strategy chart…</source>
             <translation>Tabla de estrategia…</translation>
         </message>
+        <message>
+            <source>Hand analyzer…</source>
+            <translation>Analizador de manos…</translation>
+        </message>
+        <message>
+            <source>Practice…</source>
+            <translation>Práctica…</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::HandAnalyzer</name>
+        <message>
+            <source>Velmora: hand analyzer</source>
+            <translation>Velmora: analizador de manos</translation>
+        </message>
+        <message>
+            <source>&amp;Take the table&apos;s cards</source>
+            <translation>&amp;Tomar las cartas de la mesa</translation>
+        </message>
+        <message>
+            <source>C&amp;lear</source>
+            <translation>&amp;Borrar</translation>
+        </message>
+        <message>
+            <source>This table (%1)</source>
+            <translation>Esta mesa (%1)</translation>
+        </message>
+        <message>
+            <source>9/6 (%1)</source>
+            <translation>9/6 (%1)</translation>
+        </message>
+        <message>
+            <source>8/5 (%1)</source>
+            <translation>8/5 (%1)</translation>
+        </message>
+        <message>
+            <source>Your own pays</source>
+            <translation>Sus propios pagos</translation>
+        </message>
+        <message>
+            <source>&amp;Pays:</source>
+            <translation>Pa&amp;gos:</translation>
+        </message>
+        <message>
+            <source>Your own pays, Royal Flush first</source>
+            <translation>Sus propios pagos, la escalera real primero</translation>
+        </message>
+        <message>
+            <source>Every hold, best first</source>
+            <translation>Todas las opciones, la mejor primero</translation>
+        </message>
+        <message>
+            <source>Rank</source>
+            <translation>Puesto</translation>
+        </message>
+        <message>
+            <source>Cards kept</source>
+            <translation>Cartas retenidas</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valor</translation>
+        </message>
+        <message>
+            <source>Chart line</source>
+            <translation>Línea de la tabla</translation>
+        </message>
+        <message>
+            <source>Choose five cards (arrow keys move, Space or Enter chooses):</source>
+            <translation>Elija cinco cartas (las flechas mueven, Espacio o Intro elige):</translation>
+        </message>
+        <message>
+            <source>Five cards are chosen already: take one back first.</source>
+            <translation>Ya hay cinco cartas elegidas: quite una primero.</translation>
+        </message>
+        <message>
+            <source>Your own pays must be nine whole numbers from 1 to 100000, Royal Flush first, then Straight Flush, Four of a Kind, Full House, Flush, Straight, Three of a Kind, Two Pairs and Jacks or Better: for example 800/50/25/9/6/4/3/2/1.</source>
+            <translation>Sus propios pagos deben ser nueve números enteros de 1 a 100000: escalera real primero, luego escalera de color, póker, full, color, escalera, trío, doble pareja y jotas o mejor; por ejemplo 800/50/25/9/6/4/3/2/1.</translation>
+        </message>
+        <message>
+            <source>Choose five cards: %1 chosen.</source>
+            <translation>Elija cinco cartas: %1 elegida(s).</translation>
+        </message>
+        <message>
+            <source>Working out the value of every hold…</source>
+            <translation>Calculando el valor de cada opción…</translation>
+        </message>
+        <message>
+            <source>Every hold from the best down, valued from a shuffled deck in credits per credit bet, with its line of the basic chart for these pays.</source>
+            <translation>Todas las opciones de la mejor hacia abajo, valoradas con una baraja mezclada en créditos por crédito apostado, con su línea de la tabla básica para estos pagos.</translation>
+        </message>
+        <message>
+            <source>Working out the strategy chart for these pays…</source>
+            <translation>Calculando la tabla de estrategia para estos pagos…</translation>
+        </message>
+        <message>
+            <source>working out…</source>
+            <translation>calculando…</translation>
+        </message>
+        <message>
+            <source>%1 best</source>
+            <translation>%1 mejor</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::PracticeWindow</name>
+        <message>
+            <source>Velmora: practice</source>
+            <translation>Velmora: práctica</translation>
+        </message>
+        <message>
+            <source>&amp;Lean the deals towards what I get wrong</source>
+            <translation>&amp;Orientar los repartos hacia mis errores</translation>
+        </message>
+        <message>
+            <source>Hold the cards you would keep (click them or press 1 to 5), then press Enter to check. Practice has its own deck and costs no credits.</source>
+            <translation>Retenga las cartas que guardaría (haga clic o pulse 1 a 5) y pulse Intro para comprobar. La práctica tiene su propia baraja y no cuesta créditos.</translation>
+        </message>
+        <message>
+            <source>Working out the strategy chart for this table…</source>
+            <translation>Calculando la tabla de estrategia de esta mesa…</translation>
+        </message>
+        <message>
+            <source>Which cards would you hold?</source>
+            <translation>¿Qué cartas retendría?</translation>
+        </message>
+        <message>
+            <source>Not the best hold: it gives up %1 credits per credit bet.</source>
+            <translation>No es la mejor opción: pierde %1 créditos por crédito apostado.</translation>
+        </message>
+        <message>
+            <source>The best hold.</source>
+            <translation>La mejor opción.</translation>
+        </message>
+        <message>
+            <source>Your hold: %1, worth %2 (%3).</source>
+            <translation>Su opción: %1, vale %2 (%3).</translation>
+        </message>
+        <message>
+            <source>The best hold: %1, worth %2.</source>
+            <translation>La mejor opción: %1, vale %2.</translation>
+        </message>
+        <message>
+            <source>The chart reads %1.</source>
+            <translation>La tabla indica %1.</translation>
+        </message>
+        <message>
+            <source>Values are expected credits per credit bet, from a shuffled deck.</source>
+            <translation>Los valores son créditos esperados por crédito apostado, con una baraja mezclada.</translation>
+        </message>
+        <message>
+            <source>HELD</source>
+            <translation>RETENIDA</translation>
+        </message>
+        <message>
+            <source>Card %1: %2%3</source>
+            <extracomment>A practice card for screen readers: %1 its slot, %2 the card, then whether it is held.</extracomment>
+            <translation>Carta %1: %2%3</translation>
+        </message>
+        <message>
+            <source>, held</source>
+            <translation>, retenida</translation>
+        </message>
+        <message>
+            <source>&amp;Next hand (Enter)</source>
+            <translation>&amp;Siguiente mano (Intro)</translation>
+        </message>
+        <message>
+            <source>&amp;Check my hold (Enter)</source>
+            <translation>&amp;Comprobar mi opción (Intro)</translation>
+        </message>
+        <message>
+            <source>Hands: %1. Best holds found: %2. Credits given up per 100 hands: %3.</source>
+            <translation>Manos: %1. Mejores opciones halladas: %2. Créditos perdidos por 100 manos: %3.</translation>
+        </message>
+        <message>
+            <source>Plain random deals: every hand is as likely as at a shuffled deck.</source>
+            <translation>Repartos al azar: cada mano es tan probable como con una baraja mezclada.</translation>
+        </message>
+        <message>
+            <source>none yet</source>
+            <translation>ninguna aún</translation>
+        </message>
+        <message>
+            <source>Deals lean towards the chart lines you have missed, %1 times as often as chance deals them (missed so far: %2), and towards close decisions, where the best hold beats the next by less than %3 credits (%4 times as often).</source>
+            <translation>Los repartos se inclinan hacia las líneas de la tabla que ha fallado, %1 veces más a menudo que el azar (falladas hasta ahora: %2), y hacia las decisiones ajustadas, donde la mejor opción supera a la siguiente por menos de %3 créditos (%4 veces más a menudo).</translation>
+        </message>
     </context>
 </TS>

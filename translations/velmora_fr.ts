@@ -1178,5 +1178,192 @@ Le meilleur choix : %3, vaut %4 crédits.</translation>
             <source>Strategy chart…</source>
             <translation>Tableau de stratégie…</translation>
         </message>
+        <message>
+            <source>Hand analyzer…</source>
+            <translation>Analyseur de main…</translation>
+        </message>
+        <message>
+            <source>Practice…</source>
+            <translation>Entraînement…</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::HandAnalyzer</name>
+        <message>
+            <source>Velmora: hand analyzer</source>
+            <translation>Velmora : analyseur de main</translation>
+        </message>
+        <message>
+            <source>&amp;Take the table&apos;s cards</source>
+            <translation>&amp;Prendre les cartes de la table</translation>
+        </message>
+        <message>
+            <source>C&amp;lear</source>
+            <translation>&amp;Effacer</translation>
+        </message>
+        <message>
+            <source>This table (%1)</source>
+            <translation>Cette table (%1)</translation>
+        </message>
+        <message>
+            <source>9/6 (%1)</source>
+            <translation>9/6 (%1)</translation>
+        </message>
+        <message>
+            <source>8/5 (%1)</source>
+            <translation>8/5 (%1)</translation>
+        </message>
+        <message>
+            <source>Your own pays</source>
+            <translation>Vos propres gains</translation>
+        </message>
+        <message>
+            <source>&amp;Pays:</source>
+            <translation>&amp;Gains :</translation>
+        </message>
+        <message>
+            <source>Your own pays, Royal Flush first</source>
+            <translation>Vos propres gains, la quinte flush royale d&apos;abord</translation>
+        </message>
+        <message>
+            <source>Every hold, best first</source>
+            <translation>Tous les choix, le meilleur d&apos;abord</translation>
+        </message>
+        <message>
+            <source>Rank</source>
+            <translation>Rang</translation>
+        </message>
+        <message>
+            <source>Cards kept</source>
+            <translation>Cartes gardées</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valeur</translation>
+        </message>
+        <message>
+            <source>Chart line</source>
+            <translation>Ligne du tableau</translation>
+        </message>
+        <message>
+            <source>Choose five cards (arrow keys move, Space or Enter chooses):</source>
+            <translation>Choisissez cinq cartes (les flèches déplacent, Espace ou Entrée choisit) :</translation>
+        </message>
+        <message>
+            <source>Five cards are chosen already: take one back first.</source>
+            <translation>Cinq cartes sont déjà choisies : retirez-en une d&apos;abord.</translation>
+        </message>
+        <message>
+            <source>Your own pays must be nine whole numbers from 1 to 100000, Royal Flush first, then Straight Flush, Four of a Kind, Full House, Flush, Straight, Three of a Kind, Two Pairs and Jacks or Better: for example 800/50/25/9/6/4/3/2/1.</source>
+            <translation>Vos propres gains doivent être neuf nombres entiers de 1 à 100000 : quinte flush royale d&apos;abord, puis quinte flush, carré, full, couleur, quinte, brelan, deux paires et paire de valets ou mieux ; par exemple 800/50/25/9/6/4/3/2/1.</translation>
+        </message>
+        <message>
+            <source>Choose five cards: %1 chosen.</source>
+            <translation>Choisissez cinq cartes : %1 choisie(s).</translation>
+        </message>
+        <message>
+            <source>Working out the value of every hold…</source>
+            <translation>Calcul de la valeur de chaque choix…</translation>
+        </message>
+        <message>
+            <source>Every hold from the best down, valued from a shuffled deck in credits per credit bet, with its line of the basic chart for these pays.</source>
+            <translation>Tous les choix du meilleur au moins bon, évalués avec un paquet mélangé en crédits par crédit misé, avec leur ligne du tableau de base pour ces gains.</translation>
+        </message>
+        <message>
+            <source>Working out the strategy chart for these pays…</source>
+            <translation>Calcul du tableau de stratégie pour ces gains…</translation>
+        </message>
+        <message>
+            <source>working out…</source>
+            <translation>calcul en cours…</translation>
+        </message>
+        <message>
+            <source>%1 best</source>
+            <translation>%1 meilleur</translation>
+        </message>
+    </context>
+    <context>
+        <name>velmora::ui::PracticeWindow</name>
+        <message>
+            <source>Velmora: practice</source>
+            <translation>Velmora : entraînement</translation>
+        </message>
+        <message>
+            <source>&amp;Lean the deals towards what I get wrong</source>
+            <translation>&amp;Orienter les donnes vers mes erreurs</translation>
+        </message>
+        <message>
+            <source>Hold the cards you would keep (click them or press 1 to 5), then press Enter to check. Practice has its own deck and costs no credits.</source>
+            <translation>Gardez les cartes que vous garderiez (cliquez-les ou appuyez sur 1 à 5), puis appuyez sur Entrée pour vérifier. L&apos;entraînement a son propre paquet et ne coûte aucun crédit.</translation>
+        </message>
+        <message>
+            <source>Working out the strategy chart for this table…</source>
+            <translation>Calcul du tableau de stratégie de cette table…</translation>
+        </message>
+        <message>
+            <source>Which cards would you hold?</source>
+            <translation>Quelles cartes garderiez-vous ?</translation>
+        </message>
+        <message>
+            <source>Not the best hold: it gives up %1 credits per credit bet.</source>
+            <translation>Pas le meilleur choix : il perd %1 crédits par crédit misé.</translation>
+        </message>
+        <message>
+            <source>The best hold.</source>
+            <translation>Le meilleur choix.</translation>
+        </message>
+        <message>
+            <source>Your hold: %1, worth %2 (%3).</source>
+            <translation>Votre choix : %1, vaut %2 (%3).</translation>
+        </message>
+        <message>
+            <source>The best hold: %1, worth %2.</source>
+            <translation>Le meilleur choix : %1, vaut %2.</translation>
+        </message>
+        <message>
+            <source>The chart reads %1.</source>
+            <translation>Le tableau indique %1.</translation>
+        </message>
+        <message>
+            <source>Values are expected credits per credit bet, from a shuffled deck.</source>
+            <translation>Les valeurs sont des crédits espérés par crédit misé, avec un paquet mélangé.</translation>
+        </message>
+        <message>
+            <source>HELD</source>
+            <translation>GARDÉE</translation>
+        </message>
+        <message>
+            <source>Card %1: %2%3</source>
+            <extracomment>A practice card for screen readers: %1 its slot, %2 the card, then whether it is held.</extracomment>
+            <translation>Carte %1 : %2%3</translation>
+        </message>
+        <message>
+            <source>, held</source>
+            <translation>, gardée</translation>
+        </message>
+        <message>
+            <source>&amp;Next hand (Enter)</source>
+            <translation>Main &amp;suivante (Entrée)</translation>
+        </message>
+        <message>
+            <source>&amp;Check my hold (Enter)</source>
+            <translation>&amp;Vérifier mon choix (Entrée)</translation>
+        </message>
+        <message>
+            <source>Hands: %1. Best holds found: %2. Credits given up per 100 hands: %3.</source>
+            <translation>Mains : %1. Meilleurs choix trouvés : %2. Crédits perdus pour 100 mains : %3.</translation>
+        </message>
+        <message>
+            <source>Plain random deals: every hand is as likely as at a shuffled deck.</source>
+            <translation>Donnes au hasard : chaque main est aussi probable qu&apos;avec un paquet mélangé.</translation>
+        </message>
+        <message>
+            <source>none yet</source>
+            <translation>aucune encore</translation>
+        </message>
+        <message>
+            <source>Deals lean towards the chart lines you have missed, %1 times as often as chance deals them (missed so far: %2), and towards close decisions, where the best hold beats the next by less than %3 credits (%4 times as often).</source>
+            <translation>Les donnes penchent vers les lignes du tableau que vous avez manquées, %1 fois plus souvent que le hasard (manquées jusqu&apos;ici : %2), et vers les décisions serrées, où le meilleur choix dépasse le suivant de moins de %3 crédit (%4 fois plus souvent).</translation>
+        </message>
     </context>
 </TS>

@@ -34,6 +34,9 @@ struct HoldAdvice {
     bool IsMistake(int hold) const { return Cost(hold) > kSameValue; }
 };
 
+// Every hold, best first, as HoldAdvice::ranking orders them.
+std::array<int, strategy::kHoldCount> RankHolds(const strategy::HoldValueSet& values);
+
 // Needs the strategy tables: the first call builds them unless
 // strategy::WarmUp has. After that, a few microseconds a deal.
 HoldAdvice Advise(const strategy::Deal& deal, const strategy::PreviousCards& previous);

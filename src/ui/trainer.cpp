@@ -9,14 +9,19 @@
 #include <QShortcut>
 
 #include "session/costly_draw.h"
+#include "session/table_reading.h"
+#include "table/card_code.h"
 #include "table/control_table.h"
+#include "table/random_source.h"
 #include "ui/accessibility.h"
 #include "ui/advisor_panel.h"
+#include "ui/chart_source.h"
 #include "ui/geometry.h"
+#include "ui/hand_analyzer.h"
 #include "ui/hold_text.h"
 #include "ui/rule_text.h"
+#include "ui/practice_window.h"
 #include "ui/statistics_window.h"
-#include "ui/strategy_charts.h"
 #include "ui/strategy_tables.h"
 #include "ui/strategy_window.h"
 #include "ui/table_window.h"
@@ -29,28 +34,32 @@
 // panel follows each HOLD marker at once and no click waits for them. Only a
 // draw pressed in the fraction of a second right after the warning is turned
 // on, while the tables are still being built, waits for them. The strategy
-// charts are worked out on a worker thread too (StrategyCharts), the first
-// time the strategy window is opened.
+// charts are worked out on a worker thread too (ChartSource), the first time
+// a window, the panel or the warning needs them.
 
 namespace velmora::ui {
 
 Trainer::Trainer(TableWindow& window)
-    : QObject(&window), window_(window), tables_(new StrategyTables(this)), charts_(new StrategyCharts(this)), menu_(new QMenu(&window)) {
+    : QObject(&window), window_(window), tables_(new StrategyTables(this)), charts_(new ChartSource(this)), menu_(new QMenu(&window)) {
     menu_->setObjectName(QStringLiteral("TrainerMenu"));
     panelAction_ = AddAction(tr("Best-hold advisor"), Qt::Key_F2, "AdvisorAction");
     warningAction_ = AddAction(tr("Warn before a costly draw"), Qt::Key_F3, "WarningAction");
     QAction* statistics = AddAction(tr("Session statistics\u2026"), Qt::Key_F4, "StatisticsAction");
     QAction* strategy = AddAction(tr("Strategy chart\u2026"), Qt::Key_F5, "StrategyAction");
+    QAction* analyzer = AddAction(tr("Hand analyzer\u2026"), Qt::Key_F6, "AnalyzerAction");
+    QAction* practice = AddAction(tr("Practice\u2026"), Qt::Key_F7, "PracticeAction");
     panelAction_->setCheckable(true);
     warningAction_->setCheckable(true);
     connect(panelAction_, &QAction::toggled, this, &Trainer::SetPanelShown);
     connect(warningAction_, &QAction::toggled, this, [this](bool on) {
         if (!on) return;
         tables_->Build();
-        charts_->Build();
+        charts_->Find(strategy::GamePays());
     });
     connect(statistics, &QAction::triggered, this, &Trainer::ShowStatistics);
     connect(strategy, &QAction::triggered, this, &Trainer::ShowStrategy);
+    connect(analyzer, &QAction::triggered, this, &Trainer::ShowAnalyzer);
+    connect(practice, &QAction::triggered, this, &Trainer::ShowPractice);
     // The keyboard opens the menu as desktops do: the menu key, or Shift+F10.
     for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
         connect(new QShortcut(keys, &window_), &QShortcut::activated, this, &Trainer::ShowMenuFromKeyboard);
@@ -58,7 +67,7 @@ Trainer::Trainer(TableWindow& window)
 
     connect(&window_, &TableWindow::synced, this, &Trainer::Observe);
     connect(tables_, &StrategyTables::ready, this, &Trainer::Refresh);
-    connect(charts_, &StrategyCharts::ready, this, &Trainer::Refresh);
+    connect(charts_, &ChartSource::ready, this, &Trainer::Refresh);
     tracker_.Observe(window_.Model());
 }
 
@@ -103,17 +112,18 @@ void Trainer::Observe() {
 
 void Trainer::Refresh() {
     if (tables_->Ready()) tracker_.Assess();
-    if (tables_->Ready() && charts_->Get()) broken_.Count(charts_->Get()->basic, tracker_.Decisions());
+    if (tables_->Ready() && charts_->Known(strategy::GamePays())) broken_.Count(charts_->Known(strategy::GamePays())->basic, tracker_.Decisions());
     if (panel_ && panel_->isVisible()) UpdatePanel();
     if (statistics_ && statistics_->isVisible()) statistics_->Show(tracker_, !tracker_.AllAssessed());
-    if (strategy_ && strategy_->isVisible()) strategy_->Show(tables_->Ready() ? charts_->Get() : nullptr, broken_);
+    if (strategy_ && strategy_->isVisible()) strategy_->Show(tables_->Ready() ? charts_->Known(strategy::GamePays()) : nullptr, broken_);
+    if (analyzer_ && analyzer_->isVisible()) analyzer_->Refresh();
 }
 
 // The panel lies right of the table, whose own area stays as it is.
 void Trainer::SetPanelShown(bool shown) {
     if (shown) {
         tables_->Build();
-        charts_->Build();
+        charts_->Find(strategy::GamePays());
         if (!panel_) {
             panel_ = new AdvisorPanel(&window_);
             panel_->setGeometry(kTableClientSize.width(), 0, AdvisorPanel::kWidth, kTableClientSize.height());
@@ -144,7 +154,7 @@ void Trainer::UpdatePanel() {
     }
 }
 
-const strategy::Chart* Trainer::BasicChart() const { return charts_->Get() ? &charts_->Get()->basic : nullptr; }
+const strategy::Chart* Trainer::BasicChart() const { return charts_->Known(strategy::GamePays()) ? &charts_->Known(strategy::GamePays())->basic : nullptr; }
 
 const session::HoldAdvice& Trainer::AdviceFor(const session::SessionTracker::Hand& hand) {
     if (!advice_ || advice_->deal != hand.deal || advice_->previous != hand.previous)
@@ -157,21 +167,55 @@ void Trainer::ShowStatistics() {
     const bool first = !statistics_;
     if (first) statistics_ = new StatisticsWindow(&window_);
     statistics_->Show(tracker_, !tracker_.AllAssessed());
-    if (first) {
-        statistics_->adjustSize();
-        PlaceBeside(*statistics_, window_);
+    if (first) statistics_->adjustSize();
+    ShowBeside(*statistics_);
+}
+
+void Trainer::ShowAnalyzer() {
+    if (!analyzer_) {
+        analyzer_ = new HandAnalyzer(&window_, *tables_, *charts_, [this]() -> std::optional<strategy::Deal> {
+            for (int slot = 1; slot <= kSlotCount; ++slot)
+                if (!IsCardCode(window_.Model().State().Picture[slot].Frame)) return std::nullopt;
+            return session::DealOf(window_.Model());
+        });
+        ShowBeside(*analyzer_);
     }
-    statistics_->show();
-    statistics_->raise();
-    statistics_->activateWindow();
+    analyzer_->Refresh();
+    analyzer_->show();
+    analyzer_->raise();
+    analyzer_->activateWindow();
+}
+
+void Trainer::ShowPractice() {
+    if (!practice_) {
+        if (!practiceRandom_)
+            practiceRandom_ = std::make_unique<ClockSeededGenerator>(TimeOfDayReading(), TimeOfDayReading);
+        practice_ = new PracticeWindow(&window_, *tables_, *charts_, *practiceRandom_);
+        ShowBeside(*practice_);
+    }
+    practice_->show();
+    practice_->raise();
+    practice_->activateWindow();
+}
+
+// A window opened for the first time lies beside the table.
+void Trainer::ShowBeside(QWidget& extra) {
+    if (!extra.isVisible() && !extra.property("placed").toBool()) {
+        PlaceBeside(extra, window_);
+        extra.setProperty("placed", true);
+        if (&extra != statistics_) extra.addActions(menu_->actions());  // the trainer's keys work there too
+    }
+    extra.show();
+    extra.raise();
+    extra.activateWindow();
 }
 
 void Trainer::ShowStrategy() {
     tables_->Build();  // to count the lines broken
-    charts_->Build();
+    charts_->Find(strategy::GamePays());
     const bool first = !strategy_;
     if (first) strategy_ = new StrategyWindow(&window_);
-    strategy_->Show(tables_->Ready() ? charts_->Get() : nullptr, broken_);
+    strategy_->Show(tables_->Ready() ? charts_->Known(strategy::GamePays()) : nullptr, broken_);
     if (first) PlaceBeside(*strategy_, window_);
     strategy_->show();
     strategy_->raise();

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "session/broken_lines.h"
@@ -15,13 +16,16 @@ class QMessageBox;
 
 namespace velmora {
 struct ButtonEntry;
+class RandomSource;
 }
 
 namespace velmora::ui {
 
 class AdvisorPanel;
+class ChartSource;
+class HandAnalyzer;
+class PracticeWindow;
 class StatisticsWindow;
-class StrategyCharts;
 class StrategyTables;
 class StrategyWindow;
 class TableWindow;
@@ -30,10 +34,11 @@ class TableWindow;
 // it on from the table's menu (right-click, the menu key or Shift+F10) or
 // its key: the best-hold advisor
 // panel (F2), the warning before a costly draw (F3), the session
-// statistics (F4) and the strategy chart (F5). It watches the game after every event and keeps the
+// statistics (F4), the strategy chart (F5), the hand analyzer (F6) and
+// practice (F7). It watches the game after every event and keeps the
 // session's statistics whether or not anything is on show; it never changes
-// a rule, a timer or a caption of the table. It makes itself the window's
-// press filter, and lives as long as the window.
+// a rule, a timer or a caption of the table. It offers the window a
+// press filter (the program wires it), and lives as long as the window.
 class Trainer : public QObject {
     Q_OBJECT
 public:
@@ -61,6 +66,9 @@ private:
     void UpdatePanel();
     void ShowStatistics();
     void ShowStrategy();
+    void ShowAnalyzer();
+    void ShowPractice();
+    void ShowBeside(QWidget& extra);
     void AskBeforeDraw(const session::HoldAdvice& advice, int hold);
     // The basic chart of this table's pays, or null until it is worked out.
     const strategy::Chart* BasicChart() const;
@@ -69,7 +77,7 @@ private:
     TableWindow& window_;
     session::SessionTracker tracker_;
     StrategyTables* tables_;
-    StrategyCharts* charts_;
+    ChartSource* charts_;  // of this table's pays and any the analyzer asks about
     session::BrokenLineCount broken_;
     QMenu* menu_;
     QAction* panelAction_;
@@ -77,6 +85,9 @@ private:
     AdvisorPanel* panel_ = nullptr;
     QPointer<StatisticsWindow> statistics_;
     QPointer<StrategyWindow> strategy_;
+    QPointer<HandAnalyzer> analyzer_;
+    QPointer<PracticeWindow> practice_;
+    std::unique_ptr<RandomSource> practiceRandom_;  // practice's own deck
     QPointer<QMessageBox> warning_;
     std::optional<session::HoldAdvice> advice_;  // of the last deal asked about
 };

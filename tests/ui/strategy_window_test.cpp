@@ -12,7 +12,7 @@
 #include "ui/chart_text.h"
 #include "ui/hold_text.h"
 #include "ui/rule_text.h"
-#include "ui/strategy_charts.h"
+#include "ui/chart_source.h"
 #include "virtual_table.h"
 
 namespace velmora::ui {
@@ -34,7 +34,7 @@ TEST_F(StrategyOnTable, F5ShowsTheChartsAndTheLinesBrokenWhichThePanelNames) {
     const strategy::Deal deal = window_.findChild<Trainer*>()->Tracker().CurrentHand()->deal;
     // The panel asks for the chart, and names each listed hold's line and its kind.
     ASSERT_TRUE(QTest::qWaitFor([this] { return Spoken("RankedHold1").contains("Chart:"); }, 120000));
-    const strategy::Charts& charts = *window_.findChild<StrategyCharts*>()->Get();
+    const strategy::Charts& charts = *window_.findChild<ChartSource*>()->Known(strategy::GamePays());
     const strategy::Chart& basic = charts.basic;
     const session::HoldAdvice advice = session::Advise(deal, {});
     for (int i = 0; i < 5; ++i) {

@@ -232,7 +232,7 @@ TEST_F(TrainerOnTable, ThePanelFollowsTheGameAndKeepsTheWindowOnTheScreen) {
 }
 
 // The menu opens from the keyboard at the focused button, and from the
-// mouse where the pointer is, with its four items.
+// mouse where the pointer is, with its six items.
 TEST_F(TrainerOnTable, TheMenuKeyShiftF10AndARightClickOpenTheMenu) {
     window_.move(window_.screen()->availableGeometry().topLeft());  // room for the menu where it opens
     QWidget* deal = window_.focusWidget();
@@ -245,7 +245,7 @@ TEST_F(TrainerOnTable, TheMenuKeyShiftF10AndARightClickOpenTheMenu) {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_TRUE(menu) << way;
         EXPECT_EQ(menu->pos(), way < 2 ? deal->mapToGlobal(deal->rect().center()) : rightClick.globalPos()) << way;
-        EXPECT_EQ(menu->actions().size(), 4) << way;
+        EXPECT_EQ(menu->actions().size(), 6) << way;
         menu->close();
     }
 }
