@@ -1,6 +1,5 @@
 #include "ui/hand_analyzer.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -23,6 +22,7 @@
 #include "ui/chart_text.h"
 #include "ui/hold_text.h"
 #include "ui/strategy_tables.h"
+#include "ui/window_placement.h"
 
 namespace velmora::ui {
 namespace {
@@ -42,10 +42,7 @@ HandAnalyzer::HandAnalyzer(QWidget* parent, StrategyTables& tables, ChartSource&
     : QWidget(parent, Qt::Window), tables_(tables), charts_(charts), tableCards_(std::move(tableCards)) {
     setObjectName(QStringLiteral("HandAnalyzer"));
     setWindowTitle(tr("Velmora: hand analyzer"));
-    auto* close = new QAction(this);
-    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence::Close});
-    connect(close, &QAction::triggered, this, &QWidget::close);
-    addAction(close);
+    CloseOnEscape(*this);
 
     auto* grid = new QGridLayout;
     grid->setSpacing(2);

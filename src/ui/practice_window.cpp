@@ -1,6 +1,5 @@
 #include "ui/practice_window.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -19,6 +18,7 @@
 #include "ui/hand_analyzer.h"
 #include "ui/hold_text.h"
 #include "ui/strategy_tables.h"
+#include "ui/window_placement.h"
 
 namespace velmora::ui {
 namespace {
@@ -42,10 +42,7 @@ PracticeWindow::PracticeWindow(QWidget* parent, StrategyTables& tables, ChartSou
     : QWidget(parent, Qt::Window), tables_(tables), charts_(charts), random_(random) {
     setObjectName(QStringLiteral("Practice"));
     setWindowTitle(tr("Velmora: practice"));
-    auto* close = new QAction(this);
-    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence::Close});
-    connect(close, &QAction::triggered, this, &QWidget::close);
-    addAction(close);
+    CloseOnEscape(*this);
 
     auto* row = new QHBoxLayout;
     for (int slot = 1; slot <= 5; ++slot) {

@@ -1,6 +1,5 @@
 #include "ui/statistics_window.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -16,6 +15,7 @@
 #include "ui/accessibility.h"
 #include "ui/credit_chart.h"
 #include "ui/hold_text.h"
+#include "ui/window_placement.h"
 
 namespace velmora::ui {
 namespace {
@@ -66,10 +66,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Window
     setWindowTitle(tr("Velmora: session statistics"));
     InstallAccessibleRoles();
     if (parent) addActions(parent->actions());
-    auto* close = new QAction(this);
-    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence::Close});
-    connect(close, &QAction::triggered, this, &QWidget::close);
-    addAction(close);
+    CloseOnEscape(*this);
 
     auto* figures = new QGridLayout;
     figures->addWidget(Heading(tr("This session"), this), 0, 0, 1, 2);

@@ -1,6 +1,5 @@
 #include "ui/strategy_window.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -19,6 +18,7 @@
 #include "ui/accessibility.h"
 #include "ui/chart_text.h"
 #include "ui/hold_text.h"
+#include "ui/window_placement.h"
 
 namespace velmora::ui {
 namespace {
@@ -51,10 +51,7 @@ StrategyWindow::StrategyWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(tr("Velmora: strategy chart"));
     InstallAccessibleRoles();
     if (parent) addActions(parent->actions());
-    auto* close = new QAction(this);
-    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence::Close});
-    connect(close, &QAction::triggered, this, &QWidget::close);
-    addAction(close);
+    CloseOnEscape(*this);
 
     auto* intro = new QLabel(tr("Read down the chart and hold the first kind of hold the deal has. The figures are "
                                 "this table's pays, from a shuffled deck: how often perfect play keeps each kind, "

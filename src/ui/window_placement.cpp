@@ -1,5 +1,6 @@
 #include "ui/window_placement.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -43,6 +44,13 @@ void KeepRightEdgeOnScreen(QWidget& window) {
     if (!screen) return;
     const int over = window.frameGeometry().right() - screen->availableGeometry().right();
     if (over > 0) window.move(std::max(screen->availableGeometry().left(), window.x() - over), window.y());
+}
+
+void CloseOnEscape(QWidget& window) {
+    auto* close = new QAction(&window);
+    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence::Close});
+    QObject::connect(close, &QAction::triggered, &window, &QWidget::close);
+    window.addAction(close);
 }
 
 }  // namespace velmora::ui

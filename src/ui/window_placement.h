@@ -18,4 +18,7 @@ void PlaceBeside(QWidget& window, const QWidget& anchor);
 // needed, never past the screen's left edge.
 void KeepRightEdgeOnScreen(QWidget& window);
 
+// Escape (and the desktop's Close keys) close the window.
+void CloseOnEscape(QWidget& window);
+
 }  // namespace velmora::ui
